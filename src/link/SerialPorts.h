@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+// Appends the name of every serial port that can be opened exclusively right
+// now, in increasing order; does nothing when the list is absent.
+void ListSerialPorts(QStringList *list);
+
+// Replaces the system's port probe (tests give a fixed list); an empty function restores it.
+void SetSerialPortSource(std::function<QStringList()> source);
+
+// Whether port names are the Windows kind ("COM3") that the program upper-cases.
+bool PortNamesAreCaseInsensitive();
