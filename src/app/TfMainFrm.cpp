@@ -1,5 +1,6 @@
 #include "TfMainFrm.h"
 
+#include "DataFile.h"
 #include "Program.h"
 #include "SysInfo.h"
 #include "TALL.h"
@@ -14,11 +15,14 @@
 #include "model/TMacList.h"
 #include "model/TfModel.h"
 #include "settings/TFun.h"
+#include "settings/TfBFunSet.h"
+#include "settings/TfEmbeddedMessage.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFileDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -421,7 +425,7 @@ bool TfMainFrm::FormCloseQuery()
     if (MsgBox(lang.Confirmation, lang.ExitProgram, MsgYesNo) == MsgNo)
         return false;
     if (All().Modified && MsgBox(lang.Confirmation, lang.SaveProgram, MsgYesNo) == MsgYes)
-        SaveCommand(false);
+        SaveData();
     return true;
 }
 
@@ -589,12 +593,11 @@ void TfMainFrm::closeAllWindows()
         (*it)->close();
 }
 
-// Commands whose windows are added by later work.
 void TfMainFrm::New()
 {
     const TLanguage &lang = Lang();
     if (All().Modified && MsgBox(lang.Confirmation, lang.SaveProgram, MsgYesNo) == MsgYes)
-        SaveCommand(false);
+        SaveData();
     NewData();
 }
 
@@ -606,13 +609,97 @@ void TfMainFrm::NewData()
     RefreshStatus();
     All().Modified = false;
 }
-void TfMainFrm::Open() {}
-void TfMainFrm::SaveCommand(bool) {}
+namespace {
+
+// The data file dialogs: Qt's own, so that they look and behave alike everywhere.
+QString chooseDataFile(QWidget *parent, bool save, const QString &current)
+{
+    QFileDialog dialog(parent);
+    dialog.setObjectName(save ? QStringLiteral("sdSave") : QStringLiteral("odOpen"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QStringLiteral("Data File (*.dat)"));
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!current.isEmpty())
+        dialog.selectFile(current);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+void TfMainFrm::Open()
+{
+    const TLanguage &lang = Lang();
+    if (All().Modified && MsgBox(lang.Confirmation, lang.SaveProgram, MsgYesNo) == MsgYes)
+        SaveData();
+    const QString path = chooseDataFile(this, false, QString());
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+bool TfMainFrm::OpenFile(const QString &path)
+{
+    QString error;
+    switch (LoadDataFile(path, Channels(), &error)) {
+    case DataFile::LoadResult::Loaded:
+        FileName = path;
+        RefreshStatus();
+        return true;
+    case DataFile::LoadResult::ModelUnknown:
+        FileName.clear();
+        MsgBox(Lang().Confirmation, Lang().ModError, MsgInfo);
+        RefreshStatus();
+        return false;
+    case DataFile::LoadResult::NotDataFile:
+        MsgBox(Lang().Confirmation,
+               Lang().BadFile + u'\n' + QDir::toNativeSeparators(path) + u'\n' + error, MsgInfo);
+        return false;
+    }
+    return false;
+}
+
+bool TfMainFrm::SaveData()
+{
+    if (FileName.isEmpty()) {
+        const QString path = chooseDataFile(this, true, QString());
+        if (path.isEmpty())
+            return false;
+        FileName = path;
+    }
+    QString error;
+    if (!SaveDataFile(FileName, Channels(), &error)) {
+        MsgBox(Lang().Confirmation, QDir::toNativeSeparators(FileName) + u'\n' + error, MsgInfo);
+        return false;
+    }
+    return true;
+}
+
+void TfMainFrm::SaveCommand(bool saveAs)
+{
+    if (saveAs)
+        FileName.clear();
+    SaveData();
+    RefreshStatus();
+}
 void TfMainFrm::EditChannel() {}
 void TfMainFrm::BatchEdit() {}
-void TfMainFrm::EditFunctions() {}
+void TfMainFrm::EditFunctions()
+{
+    TfBFunSet dialog(this);
+    dialog.exec();
+}
+
+void TfMainFrm::EditEmbeddedMessage()
+{
+    TfEmbeddedMessage dialog(this);
+    dialog.exec();
+}
+
+// Commands whose windows are added by later work.
 void TfMainFrm::EditTestFrequencies() {}
-void TfMainFrm::EditEmbeddedMessage() {}
 void TfMainFrm::ReadFromRadio() {}
 void TfMainFrm::WriteToRadio() {}
 void TfMainFrm::ChangeLanguage() {}

@@ -25,6 +25,10 @@ public:
     ~TfMainFrm() override;
 
     void DispatchCommand(int tag);
+    // Saves to FileName, asking for a path when there is none; false when not saved.
+    bool SaveData();
+    // Replaces the document by a data file; false, with a message, when refused.
+    bool OpenFile(const QString &path);
     void RefreshStatus();
     void ShowChannelWindow();
 

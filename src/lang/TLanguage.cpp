@@ -26,6 +26,7 @@ const QList<TLanguage::Entry> &TLanguage::entries()
         {"ReadOk", &TLanguage::ReadOk, "读取完成！"},
         {"WriteOk", &TLanguage::WriteOk, "写入完成！"},
         {"LPortError", &TLanguage::LPortError, "无法打开端口！"},
+        {"BadFile", &TLanguage::BadFile, "不是有效的数据文件！"},
     };
     return list;
 }

@@ -26,6 +26,8 @@ public:
     QString ReadOk;
     QString WriteOk;
     QString LPortError;
+    // A file that is not a data file of this program.
+    QString BadFile;
 
     struct Entry
     {

@@ -1,5 +1,7 @@
 #include "ChannelTable.h"
 
+#include "ChannelText.h"
+
 ChannelTable::ChannelTable(QObject *parent) : QObject(parent) {}
 
 void ChannelTable::changed(int row, int column)
@@ -197,4 +199,83 @@ void ResetStaging(TextGrid *staging, int channels)
 {
     staging->resize(2, 12);
     staging->setRowCount(channels + 2);
+}
+
+void ChannelTable::FillRow(int row, const TBWriteRead::Channel &channel)
+{
+    if (row < FirstChannelRow || row >= rowCount())
+        return;
+    beginUpdate();
+    m_grid.setBack(row, ColNumber, QStringLiteral("1"));
+    m_grid.setReadOnly(row, ColTx, false);
+    m_grid.setFore(row, ColRx, FormatFrequency(channel.rx));
+    m_grid.setFore(row, ColTx, channel.tx == -1.0 ? QString() : FormatFrequency(channel.tx));
+    m_grid.setFore(row, ColDecode, channel.decode.isEmpty() ? m_items.none : channel.decode);
+    m_grid.setFore(row, ColEncode, channel.encode.isEmpty() ? m_items.none : channel.encode);
+    const int values[] = {channel.power, channel.bandwidth, channel.scanAdd, channel.beatShift,
+                          channel.busyLockout};
+    for (int c = ColPower; c <= ColBusyLockout; ++c) {
+        const QString index = QString::number(values[c - ColPower]);
+        m_grid.setBack(row, c, index);
+        m_grid.setFore(row, c, itemText(c, index));
+    }
+    m_pendingReset = true;
+    endUpdate();
+}
+
+bool ChannelTable::EncodeChannelRow(int row, Block *block, QString *usedFlags,
+                                    QString *scanFlags, QString *error) const
+{
+    auto fail = [&](const QString &message) {
+        TBWriteRead::FillBlank(*block);
+        if (error)
+            *error = QStringLiteral("Channel %1: %2").arg(row - 1).arg(message);
+        return false;
+    };
+    const QString rxText = fore(row, ColRx).trimmed();
+    if (rxText.isEmpty()) {
+        usedFlags->append(u'0');
+        scanFlags->append(u'0');
+        TBWriteRead::FillBlank(*block);
+        return true;
+    }
+    usedFlags->append(u'1');
+    TBWriteRead::Channel channel;
+    if (!ParseDecimal(rxText, &channel.rx))
+        return fail(QStringLiteral("'%1' is not a valid frequency").arg(rxText));
+    const QString txText = fore(row, ColTx).trimmed();
+    if (txText.isEmpty())
+        channel.tx = -1.0;
+    else if (!ParseDecimal(txText, &channel.tx))
+        return fail(QStringLiteral("'%1' is not a valid frequency").arg(txText));
+    const QString decode = fore(row, ColDecode);
+    const QString encode = fore(row, ColEncode);
+    channel.decode = decode == m_items.none ? QString() : decode;
+    channel.encode = encode == m_items.none ? QString() : encode;
+    int *flags[] = {&channel.power, &channel.bandwidth, &channel.scanAdd, &channel.beatShift,
+                    &channel.busyLockout};
+    for (int c = ColPower; c <= ColBusyLockout; ++c) {
+        bool ok = false;
+        *flags[c - ColPower] = back(row, c).toInt(&ok);
+        if (!ok)
+            return fail(QStringLiteral("'%1' is not a valid integer value").arg(back(row, c)));
+    }
+    QString reason;
+    if (!TBWriteRead::EncodeChannel(*block, channel, &reason))
+        return fail(reason);
+    scanFlags->append(channel.scanAdd == 1 ? u'1' : u'0');
+    return true;
+}
+
+void WriteStagingRow(TextGrid *staging, int row, const TBWriteRead::Channel &channel)
+{
+    staging->setFore(row, ChannelTable::ColRx, FormatFrequency(channel.rx));
+    if (channel.tx != -1.0)
+        staging->setFore(row, ChannelTable::ColTx, FormatFrequency(channel.tx));
+    staging->setFore(row, ChannelTable::ColDecode, channel.decode);
+    staging->setFore(row, ChannelTable::ColEncode, channel.encode);
+    const int values[] = {channel.power, channel.bandwidth, channel.scanAdd, channel.beatShift,
+                          channel.busyLockout};
+    for (int c = ChannelTable::ColPower; c <= ChannelTable::ColBusyLockout; ++c)
+        staging->setBack(row, c, QString::number(values[c - ChannelTable::ColPower]));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TBWriteRead.h"
 #include "TextGrid.h"
 
 #include <QObject>
@@ -80,6 +81,13 @@ public:
     void RetextRows(const QString &oldNone);
     void LoadFromStaging(const TextGrid &staging);
 
+    // Writes a decoded channel into a row as a used row, directly and unchecked.
+    void FillRow(int row, const TBWriteRead::Channel &channel);
+    // Builds the channel block of a row and appends the row's used and scan
+    // flags. False, with the reason, when a cell cannot be encoded.
+    bool EncodeChannelRow(int row, Block *block, QString *usedFlags, QString *scanFlags,
+                          QString *error = nullptr) const;
+
 signals:
     // The grid's set-text event: raised after a fore text was set through setForeText.
     void foreTextSet(int row, int column);
@@ -100,3 +108,6 @@ private:
 
 // Leaves the staging table with the given number of empty channel rows.
 void ResetStaging(TextGrid *staging, int channels);
+// Writes a decoded channel into a staging row: frequencies and tones as fore
+// texts (empty for none), the five flags as back texts.
+void WriteStagingRow(TextGrid *staging, int row, const TBWriteRead::Channel &channel);

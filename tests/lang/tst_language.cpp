@@ -41,7 +41,8 @@ void TestLanguage::builtInMessagesWhenNoFile()
     QCOMPARE(Lang().Confirmation, QString::fromUtf8("提示"));
     QCOMPARE(Lang().ModError, QString::fromUtf8("机型错误，是否强写？"));
     QCOMPARE(Lang().LPortError, QString::fromUtf8("无法打开端口！"));
-    QCOMPARE(TLanguage::entries().size(), 18);
+    QCOMPARE(TLanguage::entries().size(), 19);
+    QCOMPARE(Lang().BadFile, QString::fromUtf8("不是有效的数据文件！"));
 }
 
 void TestLanguage::messagesFromFileAndEmptyValue()

@@ -1,0 +1,43 @@
+#include "TfEmbeddedMessage.h"
+#include "ui_TfEmbeddedMessage.h"
+
+#include "MessageValidator.h"
+#include "TEnMsg.h"
+#include "app/Program.h"
+#include "app/TALL.h"
+#include "lang/LocalizeForm.h"
+
+#include <QShowEvent>
+
+TfEmbeddedMessage::TfEmbeddedMessage(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfEmbeddedMessage>())
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    auto *validator = new MessageValidator(this);
+    ui->edEMA->setValidator(validator);
+    ui->edEMB->setValidator(validator);
+    connect(ui->btnOk, &QPushButton::clicked, this, &TfEmbeddedMessage::btnOkClick);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TfEmbeddedMessage::~TfEmbeddedMessage() = default;
+
+void TfEmbeddedMessage::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (All().LanguageIndex > 0)
+        LocalizeForm(this, All().LanguageName, true);
+    ui->edEMA->setText(EnMsg().MessageA);
+    ui->edEMB->setText(EnMsg().MessageB);
+}
+
+void TfEmbeddedMessage::btnOkClick()
+{
+    // Only the messages change; they alone do not make the document modified.
+    EnMsg().MessageA = ui->edEMA->text();
+    EnMsg().MessageB = ui->edEMB->text();
+    accept();
+}
