@@ -4,6 +4,9 @@
 #include "Program.h"
 #include "SysInfo.h"
 #include "TALL.h"
+#include "edit/ChannelGridView.h"
+#include "edit/TfBBatchEdit.h"
+#include "edit/TfBInfoEdit.h"
 #include "edit/TfChInfo.h"
 #include "lang/LocalizeForm.h"
 #include "lang/MsgBox.h"
@@ -684,8 +687,21 @@ void TfMainFrm::SaveCommand(bool saveAs)
     SaveData();
     RefreshStatus();
 }
-void TfMainFrm::EditChannel() {}
-void TfMainFrm::BatchEdit() {}
+void TfMainFrm::EditChannel()
+{
+    TfBInfoEdit dialog(&Channels(), this);
+    dialog.setStartChannel(m_chInfo->currentChannel());
+    dialog.setChannelLimit(Channels().channelCount());
+    dialog.exec();
+}
+
+void TfMainFrm::BatchEdit()
+{
+    TfBBatchEdit dialog(&Channels(), this);
+    dialog.setChannelLimit(Channels().channelCount());
+    dialog.exec();
+}
+
 void TfMainFrm::EditFunctions()
 {
     TfBFunSet dialog(this);

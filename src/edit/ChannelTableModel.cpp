@@ -71,7 +71,13 @@ bool ChannelTableModel::setData(const QModelIndex &index, const QVariant &value,
         return false;
     if (m_table->isReadOnly(tableRow(index), tableColumn(index)))
         return false;
+    // A message shown while the text is checked takes the focus from the
+    // editor, which commits the same text again: that second commit is dropped.
+    if (m_committing)
+        return false;
+    m_committing = true;
     m_table->setForeText(tableRow(index), tableColumn(index), value.toString());
+    m_committing = false;
     return true;
 }
 

@@ -36,4 +36,5 @@ private:
     ChannelTable *m_table = nullptr;
     QList<int> m_alignment;
     int m_rows = 0;
+    bool m_committing = false;
 };

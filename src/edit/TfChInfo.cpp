@@ -2,19 +2,30 @@
 
 #include "ChannelGridView.h"
 #include "ChannelTableModel.h"
+#include "CharFilterValidator.h"
+#include "FrequencyDelegate.h"
+#include "TfToneOption.h"
 #include "app/Program.h"
 #include "app/TALL.h"
 #include "lang/LocalizeForm.h"
+#include "lang/MsgBox.h"
+#include "lang/TLanguage.h"
 #include "model/ChannelTable.h"
+#include "model/ChannelText.h"
 #include "model/ToneTables.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QTableView>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+using CT = ChannelTable;
 
 namespace {
 
@@ -26,6 +37,11 @@ const char *const ColumnDefinitions[] = {
     "2",           "2"};
 
 constexpr int RowHeight = 20;
+
+bool isToneEditor(const QComboBox *combo)
+{
+    return ComponentTag(combo) == -3;
+}
 
 } // namespace
 
@@ -48,6 +64,12 @@ TfChInfo::TfChInfo(ChannelTable *table, QWidget *parent) : QWidget(parent), m_ta
     gvData->setSelectionBehavior(QAbstractItemView::SelectItems);
     gvData->setContextMenuPolicy(Qt::NoContextMenu);
     gvData->setWordWrap(false);
+    gvData->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::DoubleClicked);
+    auto *frequencyDelegate = new FrequencyDelegate(this);
+    gvData->setItemDelegateForColumn(CT::ColRx - 1, frequencyDelegate);
+    gvData->setItemDelegateForColumn(CT::ColTx - 1, frequencyDelegate);
+    gvData->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -69,6 +91,17 @@ TfChInfo::TfChInfo(ChannelTable *table, QWidget *parent) : QWidget(parent), m_ta
     for (const char *item : ColumnDefinitions)
         BColText->addItem(QString::fromLatin1(item));
     BColText->hide();
+
+    connect(gvData->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { gvDataSelectCell(current); });
+    connect(gvData, &QAbstractItemView::pressed, this,
+            [this](const QModelIndex &index) { gvDataMouseDown(index); });
+    connect(m_table, &ChannelTable::foreTextSet, this, &TfChInfo::gvDataSetForeText);
+    connect(gvData->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfChInfo::hideEditors);
+    connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &TfChInfo::hideEditors);
+    connect(gvData->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &TfChInfo::hideEditors);
 }
 
 QComboBox *TfChInfo::makeEditor(const char *name, const QStringList &items, bool editable,
@@ -78,9 +111,18 @@ QComboBox *TfChInfo::makeEditor(const char *name, const QStringList &items, bool
     combo->setObjectName(QString::fromLatin1(name));
     combo->setEditable(editable);
     combo->addItems(items);
+    combo->setMaxVisibleItems(16);
     if (tag != 0)
         SetComponentTag(combo, tag);
+    if (editable) {
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        CharFilterValidator::forTone(combo)->attach(combo->lineEdit());
+        combo->lineEdit()->installEventFilter(this);
+    }
+    combo->installEventFilter(this);
     combo->hide();
+    connect(combo, &QComboBox::currentTextChanged, this, [this, combo] { ComBoxSetData(combo); });
     return combo;
 }
 
@@ -129,7 +171,7 @@ void TfChInfo::InitGrid()
     QStringList titles;
     QList<int> alignment;
     int sum = 0;
-    for (int c = 1; c < columns + 1 && c < ChannelTable::ColumnCount; ++c) {
+    for (int c = 1; c < columns + 1 && c < CT::ColumnCount; ++c) {
         titles.append(BColText->item(c - 1)->text());
         const int width = BColText->item(9 + c)->text().toInt();
         gvData->setColumnWidth(c - 1, width);
@@ -147,6 +189,7 @@ void TfChInfo::InitGrid()
 
 void TfChInfo::ResetRows()
 {
+    hideEditors();
     const int channels = All().ChannelCount;
     const bool rebuild = m_table->channelCount() != channels;
     m_table->ResetRows(channels);
@@ -162,6 +205,7 @@ void TfChInfo::ResetRows()
 void TfChInfo::RefreshLanguage()
 {
     All().Relocalising = true;
+    hideEditors();
     const QString oldNone = lNone->text();
     LocalizeForm(this, All().LanguageName, true);
     QStringList titles;
@@ -184,12 +228,220 @@ void TfChInfo::LoadFromStaging(const TextGrid &staging)
 void TfChInfo::CloseEditors()
 {
     gvData->commitPendingEdit();
-    for (QComboBox *combo : {cbfsgl, cbDQT, cbQT, cbHave, cbkz})
-        combo->hide();
+    hideEditors();
 }
 
 int TfChInfo::currentChannel() const
 {
     const QModelIndex index = gvData->currentIndex();
     return index.isValid() ? index.row() + 1 : 1;
+}
+
+QComboBox *TfChInfo::visibleEditor() const
+{
+    for (QComboBox *combo : {cbQT, cbDQT, cbfsgl, cbkz, cbHave}) {
+        if (combo->isVisible())
+            return combo;
+    }
+    return nullptr;
+}
+
+void TfChInfo::hideEditors()
+{
+    // Hiding the focused editor would hand the focus on as Tab does, which moves
+    // the grid's current cell; give it to the grid first.
+    QWidget *focus = QApplication::focusWidget();
+    for (QComboBox *combo : {cbfsgl, cbDQT, cbQT, cbHave, cbkz}) {
+        if (focus && (focus == combo || combo->isAncestorOf(focus)))
+            gvData->setFocus();
+        combo->hide();
+    }
+}
+
+void TfChInfo::gvDataSelectCell(const QModelIndex &current)
+{
+    if (!current.isValid())
+        return;
+    m_editRow = ChannelTableModel::tableRow(current);
+    m_editColumn = ChannelTableModel::tableColumn(current);
+    ShowCellEditor();
+}
+
+void TfChInfo::gvDataMouseDown(const QModelIndex &index)
+{
+    const int row = ChannelTableModel::tableRow(index);
+    const int column = ChannelTableModel::tableColumn(index);
+    if (column == CT::ColRx || (column == CT::ColTx && m_table->isUsed(row))) {
+        if (!m_table->isReadOnly(row, column))
+            gvData->edit(index);
+        return;
+    }
+    m_editRow = row;
+    m_editColumn = column;
+    ShowCellEditor();
+}
+
+void TfChInfo::ShowCellEditor()
+{
+    hideEditors();
+    const int row = m_editRow;
+    if (!m_table->isUsed(row))
+        return;
+    QComboBox *editor = nullptr;
+    switch (m_editColumn) {
+    case CT::ColDecode:
+        editor = cbQT;
+        break;
+    case CT::ColEncode:
+        editor = m_table->fore(row, CT::ColTx).isEmpty() ? nullptr : cbDQT;
+        break;
+    case CT::ColPower:
+        editor = cbfsgl;
+        break;
+    case CT::ColBandwidth:
+        editor = cbkz;
+        break;
+    case CT::ColScanAdd:
+    case CT::ColBeatShift:
+    case CT::ColBusyLockout:
+        editor = cbHave;
+        break;
+    default:
+        return;
+    }
+    if (!editor)
+        return;
+
+    // Filling the editor from the cell is no edit.
+    m_fillingEditor = true;
+    if (isToneEditor(editor)) {
+        editor->setEditText(m_table->fore(row, m_editColumn));
+    } else {
+        bool ok = false;
+        const int index = m_table->back(row, m_editColumn).toInt(&ok);
+        editor->setCurrentIndex(ok && index >= 0 && index < editor->count() ? index : 0);
+    }
+    m_fillingEditor = false;
+
+    const QModelIndex cell = m_model->index(row - 2, m_editColumn - 1);
+    editor->setGeometry(gvData->visualRect(cell));
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+}
+
+void TfChInfo::gvDataSetForeText(int row, int column)
+{
+    All().Modified = true;
+    if (column != CT::ColRx && column != CT::ColTx)
+        return;
+    const QString text = m_table->fore(row, column).trimmed();
+    if (text.isEmpty()) {
+        // Deleting RX deletes the channel; deleting TX leaves the rest as it is.
+        if (column == CT::ColRx)
+            m_table->ClearChannel(row);
+        return;
+    }
+    const TLanguage &lang = Lang();
+    double v = 0.0;
+    bool shown = false;
+    if (!ParseDecimal(text, &v)) {
+        v = All().BandHigh;
+        MsgBox(lang.Caution, lang.OutRange, MsgInfo);
+        shown = true;
+    }
+    const QList<FrequencyWarning> warnings = LimitFrequency(&v);
+    if (!shown && !warnings.isEmpty()) {
+        MsgBox(lang.Caution,
+               warnings.first() == FrequencyWarning::ErrRange ? lang.ErrRange : lang.OutRange,
+               MsgInfo);
+    }
+    m_table->setForeDirect(row, column, FormatFrequency(SnapFrequency(v)));
+    if (column == CT::ColRx && !m_table->hasUsedMarker(row))
+        m_table->SetChannelUsed(row);
+}
+
+void TfChInfo::ComBoxSetData(QComboBox *combo)
+{
+    if (All().Relocalising || m_fillingEditor)
+        return;
+    if (m_editRow < CT::FirstChannelRow || m_editRow >= m_table->rowCount())
+        return;
+    // An editor writes only into the cells it edits.
+    const int column = m_editColumn;
+    const bool fits = (combo == cbQT && column == CT::ColDecode) ||
+                      (combo == cbDQT && column == CT::ColEncode) ||
+                      (combo == cbfsgl && column == CT::ColPower) ||
+                      (combo == cbkz && column == CT::ColBandwidth) ||
+                      (combo == cbHave && column >= CT::ColScanAdd && column <= CT::ColBusyLockout);
+    if (!fits || !m_table->isUsed(m_editRow))
+        return;
+    QString text = combo->currentText();
+    if (isToneEditor(combo)) {
+        text = text.isEmpty() || text == lNone->text() ? lNone->text() : NormalizeTone(text);
+    } else {
+        if (combo->currentIndex() < 0)
+            return;
+        m_table->setBack(m_editRow, column, QString::number(combo->currentIndex()));
+    }
+    m_table->setForeDirect(m_editRow, column, text);
+    All().Modified = true;
+}
+
+void TfChInfo::ComBoxDblClick(QComboBox *combo)
+{
+    TfToneOption picker(this);
+    picker.exec();
+    const QString result = picker.result();
+    if (result.isEmpty())
+        return;
+    m_table->setForeDirect(m_editRow, m_editColumn, result);
+    combo->setEditText(result);
+}
+
+bool TfChInfo::eventFilter(QObject *watched, QEvent *event)
+{
+    // The grid itself: only what a frequency can hold starts or feeds an edit.
+    if (watched == gvData && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        for (const QChar c : text) {
+            if (c.isPrint() && !c.isDigit() && c != u'.')
+                return true;
+        }
+        return false;
+    }
+
+    QComboBox *combo = qobject_cast<QComboBox *>(watched);
+    if (!combo && watched->parent())
+        combo = qobject_cast<QComboBox *>(watched->parent());
+    if (!combo || combo->parentWidget() != gvData->viewport())
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            hideEditors();
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        QWidget *focus = QApplication::focusWidget();
+        const bool stillInside = focus && (focus == combo || combo->isAncestorOf(focus));
+        if (reason != Qt::PopupFocusReason && !stillInside)
+            combo->hide();
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (isToneEditor(combo)) {
+            ComBoxDblClick(combo);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,8 @@
 #include "ChannelText.h"
 
+#include "app/Program.h"
+#include "app/TALL.h"
+
 #include <cmath>
 
 QString FormatFrequency(double mhz)
@@ -51,4 +54,20 @@ QString NormalizeTone(const QString &text)
             return text;
     }
     return QStringLiteral("D777N");
+}
+
+QList<FrequencyWarning> LimitFrequency(double *mhz)
+{
+    const TALL &all = All();
+    QList<FrequencyWarning> warnings;
+    if (*mhz > all.ModelMaxFrequency) {
+        *mhz = all.BandHigh;
+        warnings.append(FrequencyWarning::ErrRange);
+    } else if (*mhz < all.ModelMinFrequency) {
+        *mhz = all.BandLow;
+        warnings.append(FrequencyWarning::ErrRange);
+    }
+    if (*mhz > all.BandHigh || *mhz < all.BandLow)
+        warnings.append(FrequencyWarning::OutRange);
+    return warnings;
 }

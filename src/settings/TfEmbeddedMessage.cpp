@@ -1,7 +1,7 @@
 #include "TfEmbeddedMessage.h"
 #include "ui_TfEmbeddedMessage.h"
 
-#include "MessageValidator.h"
+#include "edit/CharFilterValidator.h"
 #include "TEnMsg.h"
 #include "app/Program.h"
 #include "app/TALL.h"
@@ -14,9 +14,8 @@ TfEmbeddedMessage::TfEmbeddedMessage(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    auto *validator = new MessageValidator(this);
-    ui->edEMA->setValidator(validator);
-    ui->edEMB->setValidator(validator);
+    CharFilterValidator::forMessage(ui->edEMA)->attach(ui->edEMA);
+    CharFilterValidator::forMessage(ui->edEMB)->attach(ui->edEMB);
     connect(ui->btnOk, &QPushButton::clicked, this, &TfEmbeddedMessage::btnOkClick);
     connect(ui->btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
