@@ -17,8 +17,15 @@ void ChannelFields::setupToneField(QComboBox *field)
     field->setInsertPolicy(QComboBox::NoInsert);
     field->setCompleter(nullptr);
     field->setMaxVisibleItems(16);
-    CharFilterValidator::forTone(field)->attach(field->lineEdit());
+    AttachToneFilter(field);
     field->setCurrentIndex(0);
+}
+
+void ChannelFields::AttachToneFilter(QComboBox *field)
+{
+    CharFilterValidator *filter = CharFilterValidator::forTone(field);
+    filter->setExemption([field](const QString &text) { return text == field->itemText(0); });
+    filter->attach(field->lineEdit());
 }
 
 void ChannelFields::normalizeToneField(QComboBox *field)

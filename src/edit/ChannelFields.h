@@ -11,6 +11,8 @@ namespace ChannelFields {
 // A tone field: the tone list, typed text limited to tone characters, no
 // completion and no insertion of typed texts into the list.
 void setupToneField(QComboBox *field);
+// Typed and pasted text limited to tone characters; the "None" item passes whole.
+void AttachToneFilter(QComboBox *field);
 // An empty field selects "None"; any other text becomes a valid tone text.
 void normalizeToneField(QComboBox *field);
 // A frequency field: digits and the point only.

@@ -12,6 +12,8 @@ CharFilterValidator::CharFilterValidator(const QString &allowed, int maxLength, 
 
 QValidator::State CharFilterValidator::validate(QString &input, int &pos) const
 {
+    if (m_exempt && m_exempt(input))
+        return Acceptable;
     QString kept;
     int newPos = 0;
     for (int i = 0; i < input.size(); ++i) {

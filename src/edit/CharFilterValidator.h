@@ -2,6 +2,8 @@
 
 #include <QValidator>
 
+#include <functional>
+
 class QLineEdit;
 
 // Keeps only the allowed characters of what is typed or pasted, up to a
@@ -14,6 +16,9 @@ public:
     CharFilterValidator(const QString &allowed, int maxLength, QObject *parent = nullptr);
 
     State validate(QString &input, int &pos) const override;
+
+    // Texts that pass whole although they hold other characters (the "None" item of a tone list).
+    void setExemption(std::function<bool(const QString &)> exempt) { m_exempt = std::move(exempt); }
 
     // Filters what is typed into and pasted into a line edit: keys with a
     // character that is not allowed are dropped before they reach it.
@@ -32,4 +37,5 @@ protected:
 private:
     QString m_allowed;
     int m_maxLength;
+    std::function<bool(const QString &)> m_exempt;
 };

@@ -1,5 +1,6 @@
 #include "TfChInfo.h"
 
+#include "ChannelFields.h"
 #include "ChannelGridView.h"
 #include "ChannelTableModel.h"
 #include "CharFilterValidator.h"
@@ -117,7 +118,7 @@ QComboBox *TfChInfo::makeEditor(const char *name, const QStringList &items, bool
     if (editable) {
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
-        CharFilterValidator::forTone(combo)->attach(combo->lineEdit());
+        ChannelFields::AttachToneFilter(combo);
         combo->lineEdit()->installEventFilter(this);
     }
     combo->installEventFilter(this);
@@ -328,6 +329,9 @@ void TfChInfo::ShowCellEditor()
     editor->show();
     editor->raise();
     editor->setFocus();
+    // Typing replaces what the cell holds.
+    if (editor->lineEdit())
+        editor->lineEdit()->selectAll();
 }
 
 void TfChInfo::gvDataSetForeText(int row, int column)

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -32,7 +33,25 @@ QTableWidget *makeGrid(QWidget *parent, const char *name, int columns, int rows,
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setContextMenuPolicy(Qt::NoContextMenu);
     grid->setShowGrid(true);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return grid;
+}
+
+// Columns at least as wide as the layout asks and wide enough for their texts;
+// the grid exactly as large as its cells.
+void fitGrid(QTableWidget *grid, const QList<int> &minimumWidths)
+{
+    grid->resizeColumnsToContents();
+    int width = 2 * grid->frameWidth();
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        grid->setColumnWidth(c, std::max(grid->columnWidth(c), minimumWidths.value(c) + 6));
+        width += grid->columnWidth(c);
+    }
+    int height = 2 * grid->frameWidth();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        height += grid->rowHeight(r);
+    grid->setFixedSize(width, height);
 }
 
 void setCell(QTableWidget *grid, int row, int column, const QString &text, const QColor &colour,
@@ -58,7 +77,6 @@ TfToneOption::TfToneOption(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("fToneOption"));
     setWindowTitle(QStringLiteral("Channel Tone Option"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    setFixedSize(585, 308);
 
     auto *layout = new QVBoxLayout(this);
     auto *selection = new QGroupBox(QStringLiteral("Channel Voice Selection"), this);
@@ -93,11 +111,14 @@ TfToneOption::TfToneOption(QWidget *parent) : QDialog(parent)
     gbList = new QGroupBox(QStringLiteral(" Code List"), this);
     gbList->setObjectName(QStringLiteral("gbList"));
     auto *listLayout = new QVBoxLayout(gbList);
-    gvCtcss = makeGrid(gbList, "gvCtcss", 15, 9, 24);
-    gvDcsN = makeGrid(gbList, "gvDcsN", 16, 11, 20);
-    gvDcsI = makeGrid(gbList, "gvDcsI", 16, 11, 20);
+    // One grid shows at a time; the group is as large as the largest.
+    m_pages = new QStackedWidget(gbList);
+    listLayout->addWidget(m_pages);
+    gvCtcss = makeGrid(m_pages, "gvCtcss", 15, 9, 24);
+    gvDcsN = makeGrid(m_pages, "gvDcsN", 16, 11, 20);
+    gvDcsI = makeGrid(m_pages, "gvDcsI", 16, 11, 20);
     for (QTableWidget *grid : {gvCtcss, gvDcsN, gvDcsI}) {
-        listLayout->addWidget(grid);
+        m_pages->addWidget(grid);
         connect(grid, &QTableWidget::cellDoubleClicked, this,
                 [this, grid] { gridDoubleClick(grid); });
     }
@@ -149,6 +170,10 @@ void TfToneOption::FillGrids()
             setCell(gvCtcss, j, 3 * g + 2, last, codeColour, false, false);
         }
     }
+    QList<int> ctcssWidths;
+    for (int g = 0; g < 5; ++g)
+        ctcssWidths << 32 << 43 << 32;
+    fitGrid(gvCtcss, ctcssWidths);
     gvCtcss->setUpdatesEnabled(true);
 
     for (QTableWidget *grid : {gvDcsN, gvDcsI})
@@ -167,8 +192,13 @@ void TfToneOption::FillGrids()
             setCell(gvDcsI, j, 2 * g + 1, any ? middle + u'I' : QString(), Qt::white, true, true);
         }
     }
-    for (QTableWidget *grid : {gvDcsN, gvDcsI})
+    QList<int> dcsWidths;
+    for (int g = 0; g < 8; ++g)
+        dcsWidths << 25 << 43;
+    for (QTableWidget *grid : {gvDcsN, gvDcsI}) {
+        fitGrid(grid, dcsWidths);
         grid->setUpdatesEnabled(true);
+    }
 }
 
 void TfToneOption::showEvent(QShowEvent *event)
@@ -182,14 +212,16 @@ void TfToneOption::showEvent(QShowEvent *event)
         LocalizeForm(this, All().LanguageName, false);
     rCTCSS->setChecked(true);
     rCTCSSClick(0);
+    adjustSize();
+    setFixedSize(size());
 }
 
 void TfToneOption::rCTCSSClick(int tag)
 {
     gbList->setEnabled(false);
-    gvCtcss->setVisible(rCTCSS->isChecked());
-    gvDcsN->setVisible(rDCSN->isChecked());
-    gvDcsI->setVisible(rDCSI->isChecked());
+    m_pages->setCurrentWidget(rDCSN->isChecked()   ? gvDcsN
+                              : rDCSI->isChecked() ? gvDcsI
+                                                   : gvCtcss);
     if (QListWidgetItem *caption = lbSel->item(tag))
         gbList->setTitle(caption->text());
     gbList->setEnabled(true);

@@ -5,6 +5,7 @@
 class QGroupBox;
 class QListWidget;
 class QRadioButton;
+class QStackedWidget;
 class QTableWidget;
 
 // The tone picker: all CTCSS tones, or all DCS codes normal or inverted, in
@@ -39,6 +40,7 @@ private:
     QListWidget *lbSel = nullptr;
     QListWidget *lbValue = nullptr;
     QGroupBox *gbList = nullptr;
+    QStackedWidget *m_pages = nullptr;
     QTableWidget *gvCtcss = nullptr;
     QTableWidget *gvDcsN = nullptr;
     QTableWidget *gvDcsI = nullptr;
