@@ -1,6 +1,7 @@
 #include "TfMainFrm.h"
 
 #include "DataFile.h"
+#include "DocumentSnapshot.h"
 #include "Program.h"
 #include "SysInfo.h"
 #include "TALL.h"
@@ -13,8 +14,10 @@
 #include "lang/TLanguage.h"
 #include "link/SerialPorts.h"
 #include "link/TfSetPort.h"
+#include "link/TfTransferDialog.h"
 #include "model/Catalogue.h"
 #include "model/ChannelTable.h"
+#include "model/TextGrid.h"
 #include "model/TMacList.h"
 #include "model/TfModel.h"
 #include "settings/TFun.h"
@@ -716,8 +719,28 @@ void TfMainFrm::EditEmbeddedMessage()
 
 // Commands whose windows are added by later work.
 void TfMainFrm::EditTestFrequencies() {}
-void TfMainFrm::ReadFromRadio() {}
-void TfMainFrm::WriteToRadio() {}
+void TfMainFrm::ReadFromRadio()
+{
+    // A read that does not complete leaves the document as it was: the radio's
+    // model, band, settings and messages decoded so far are put back.
+    const DocumentSnapshot before = DocumentSnapshot::take();
+    TfReadRadio dialog(this);
+    dialog.exec();
+    if (!dialog.ReadDone()) {
+        before.restore();
+        return;
+    }
+    m_chInfo->LoadFromStaging(Staging());
+    FileName.clear();
+    RefreshStatus();
+}
+
+void TfMainFrm::WriteToRadio()
+{
+    TfWriteRadio dialog(this);
+    dialog.exec();
+}
+
 void TfMainFrm::ChangeLanguage() {}
 void TfMainFrm::PrintReport(bool) {}
 void TfMainFrm::ShowAbout() {}

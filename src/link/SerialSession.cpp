@@ -396,6 +396,7 @@ void SerialSession::postSend(quint64 attempt, const QByteArray &bytes, bool star
             send(bytes);
             if (startTryTime)
                 TryTime.start();
+            Worker->poke();
         },
         Qt::QueuedConnection);
 }

@@ -48,6 +48,14 @@ void TSendThread::wake()
     m_signal.notify_one();
 }
 
+void TSendThread::poke()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_lock);
+    }
+    m_signal.notify_one();
+}
+
 void TSendThread::abandon()
 {
     {
@@ -166,8 +174,15 @@ void TSendThread::SendEnd()
     // Wait until the end byte has left the port's output buffer, 5 s at the most.
     m_session->m_outputPending = 1;
     request(QByteArray(1, char(EndCommand)), 1, false);
-    for (int check = 0; check < 100 && m_session->m_outputPending.load() != 0; ++check)
-        pause(50);
+    std::unique_lock<std::mutex> lock(m_lock);
+    for (int check = 0; check < 100; ++check) {
+        if (m_signal.wait_for(lock, std::chrono::milliseconds(50), [this] {
+                return m_abandoned || m_session->m_outputPending.load() == 0;
+            }))
+            break;
+    }
+    if (m_abandoned)
+        throw Abandoned{};
 }
 
 bool TSendThread::RunTransfer()

@@ -25,6 +25,8 @@ public:
     void start();
     // Wakes the parked worker with the answer the session holds now.
     void wake();
+    // Tells a worker waiting for the output to drain to look again.
+    void poke();
     // Lets the worker go: it wakes, touches nothing more and ends.
     void abandon();
     bool isParked();

@@ -13,6 +13,8 @@ constexpr quint8 Stx = 0x02;
 constexpr quint8 Ack = 0x06;
 constexpr int ExtendedSettings = 0x2B0;
 constexpr int FileExtendedSettings = 0x370;
+// A start bit, 8 data bits and 2 stop bits at 9600 baud.
+constexpr double ByteTimeMs = 11000.0 / 9600.0;
 
 void pauseMs(double ms)
 {
@@ -125,6 +127,14 @@ void SimulatedRadio::run()
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n <= 0)
             continue;
+        bool paced = false;
+        {
+            const std::lock_guard<std::mutex> lock(m_lock);
+            paced = m_behaviour.wirePace;
+        }
+        // The bytes are here only once they have crossed the wire.
+        if (paced)
+            pauseMs(double(n) * ByteTimeMs);
         input.append(buffer, n);
         consume(input);
     }
@@ -149,10 +159,12 @@ void SimulatedRadio::reply(const QByteArray &bytes)
         }
     };
     if (b.wirePace) {
-        // 11 bits a byte at 9600 baud.
-        for (const char byte : bytes) {
-            pauseMs(11000.0 / 9600.0);
-            put(&byte, 1);
+        // Against a schedule, so that the sleeps' overshoot does not add up.
+        const auto start = std::chrono::steady_clock::now();
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            std::this_thread::sleep_until(
+                start + std::chrono::microseconds(qint64((i + 1) * ByteTimeMs * 1000.0)));
+            put(bytes.constData() + i, 1);
         }
     } else if (b.splitAnswers && bytes.size() > 1) {
         for (qsizetype i = 0; i < bytes.size(); i += 5) {
