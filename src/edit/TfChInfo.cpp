@@ -105,6 +105,13 @@ TfChInfo::TfChInfo(ChannelTable *table, QWidget *parent) : QWidget(parent), m_ta
             &TfChInfo::hideEditors);
 }
 
+TfChInfo::~TfChInfo()
+{
+    // An editor still open commits while the window is taken apart; this
+    // window must not hear of it any more.
+    disconnect(m_table, nullptr, this, nullptr);
+}
+
 QComboBox *TfChInfo::makeEditor(const char *name, const QStringList &items, bool editable,
                                 int tag)
 {

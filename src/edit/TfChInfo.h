@@ -21,6 +21,7 @@ class TfChInfo : public QWidget
 
 public:
     explicit TfChInfo(ChannelTable *table, QWidget *parent = nullptr);
+    ~TfChInfo() override;
 
     ChannelTable *table() const { return m_table; }
     ChannelGridView *grid() const { return gvData; }

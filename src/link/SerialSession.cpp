@@ -385,49 +385,70 @@ void SerialSession::myPortTriggerLineError()
         ask(Lang().ComError, MsgInfo);
 }
 
-void SerialSession::postSend(quint64 attempt, const QByteArray &bytes, bool startTryTime)
+void SerialSession::post(Posted item)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, attempt, bytes, startTryTime] {
-            if (!Worker || Worker->attempt() != attempt)
+    {
+        const std::lock_guard<std::mutex> lock(m_postLock);
+        m_posted.push_back(std::move(item));
+    }
+    QMetaObject::invokeMethod(this, "drainPosted", Qt::QueuedConnection);
+}
+
+void SerialSession::drainPosted()
+{
+    for (;;) {
+        Posted item;
+        {
+            const std::lock_guard<std::mutex> lock(m_postLock);
+            if (m_posted.empty())
                 return;
+            item = std::move(m_posted.front());
+            m_posted.pop_front();
+        }
+        if (item.type == Posted::Done) {
+            WorkerDone(item.attempt, item.flag);
+            continue;
+        }
+        // Only the current worker speaks; one that was given up is not heard.
+        if (!Worker || Worker->attempt() != item.attempt)
+            continue;
+        switch (item.type) {
+        case Posted::Send:
             // A write that fails is caught by TryTime as silence.
-            send(bytes);
-            if (startTryTime)
+            send(item.bytes);
+            if (item.flag)
                 TryTime.start();
             Worker->poke();
-        },
-        Qt::QueuedConnection);
+            break;
+        case Posted::Progress:
+            emit progressMaximumChanged(item.maximum);
+            emit progressChanged(item.value);
+            break;
+        case Posted::OkEnabled:
+            setOkEnabled(item.flag);
+            break;
+        case Posted::Done:
+            break;
+        }
+    }
+}
+
+void SerialSession::postSend(quint64 attempt, const QByteArray &bytes, bool startTryTime)
+{
+    post({Posted::Send, attempt, bytes, startTryTime, 0, 0});
 }
 
 void SerialSession::postProgress(quint64 attempt, int value, int maximum)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, attempt, value, maximum] {
-            if (!Worker || Worker->attempt() != attempt)
-                return;
-            emit progressMaximumChanged(maximum);
-            emit progressChanged(value);
-        },
-        Qt::QueuedConnection);
+    post({Posted::Progress, attempt, {}, false, value, maximum});
 }
 
 void SerialSession::postOkEnabled(quint64 attempt, bool enabled)
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, attempt, enabled] {
-            if (Worker && Worker->attempt() == attempt)
-                setOkEnabled(enabled);
-        },
-        Qt::QueuedConnection);
+    post({Posted::OkEnabled, attempt, {}, enabled, 0, 0});
 }
 
 void SerialSession::postDone(quint64 attempt, bool completed)
 {
-    QMetaObject::invokeMethod(
-        this, [this, attempt, completed] { WorkerDone(attempt, completed); },
-        Qt::QueuedConnection);
+    post({Posted::Done, attempt, {}, completed, 0, 0});
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <deque>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -88,6 +89,19 @@ private:
     void CloseTimeTimer();
     bool send(const QByteArray &bytes);
 
+    // What the worker hands to the UI thread, in order.
+    struct Posted
+    {
+        enum Type { Send, Progress, OkEnabled, Done } type = Send;
+        quint64 attempt = 0;
+        QByteArray bytes;
+        bool flag = false;
+        int value = 0;
+        int maximum = 0;
+    };
+    void post(Posted item);
+    Q_INVOKABLE void drainPosted();
+
     // Called from the worker thread; each runs on the UI thread later.
     void postSend(quint64 attempt, const QByteArray &bytes, bool startTryTime);
     void postProgress(quint64 attempt, int value, int maximum);
@@ -112,6 +126,9 @@ private:
     // The buffer as it stood when the worker was last woken; the worker reads this copy.
     std::mutex m_answerLock;
     std::array<quint8, BufferSize> m_answer{};
+
+    std::mutex m_postLock;
+    std::deque<Posted> m_posted;
 
     std::unique_ptr<TSendThread> Worker;
     std::vector<std::unique_ptr<TSendThread>> m_retired;

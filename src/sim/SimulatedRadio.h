@@ -76,7 +76,7 @@ private:
     std::atomic<int> m_reads{0};
     std::atomic<int> m_writes{0};
     std::atomic<int> m_ends{0};
-    int m_answered = 0;
+    std::atomic<int> m_answered{0};
 };
 
 // The radio's memory image from a data file's bytes: the channels, messages,
