@@ -341,6 +341,8 @@ void TfMainFrm::FormShow()
 
     QStringList ports;
     ListSerialPorts(&ports);
+    if (IsConfiguredDevicePath(all.PortName) && !ports.contains(all.PortName))
+        ports.append(all.PortName);
     cbCom->clear();
     cbCom->addItems(ports);
     if (PortNamesAreCaseInsensitive())

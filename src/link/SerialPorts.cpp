@@ -1,5 +1,6 @@
 #include "SerialPorts.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -65,5 +66,15 @@ bool PortNamesAreCaseInsensitive()
     return true;
 #else
     return false;
+#endif
+}
+
+bool IsConfiguredDevicePath(const QString &portName)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(portName);
+    return false;
+#else
+    return portName.startsWith(QLatin1String("/dev/")) && QFileInfo::exists(portName);
 #endif
 }

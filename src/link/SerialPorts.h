@@ -13,3 +13,7 @@ void SetSerialPortSource(std::function<QStringList()> source);
 
 // Whether port names are the Windows kind ("COM3") that the program upper-cases.
 bool PortNamesAreCaseInsensitive();
+
+// A port named by a device path ("/dev/pts/3") rather than by a name the
+// system lists: kept as the user configured it when the device exists.
+bool IsConfiguredDevicePath(const QString &portName);

@@ -31,6 +31,8 @@ void TfSetPort::FormShow()
         LocalizeForm(this, All().LanguageName, true);
     QStringList ports;
     ListSerialPorts(&ports);
+    if (IsConfiguredDevicePath(All().PortName) && !ports.contains(All().PortName))
+        ports.append(All().PortName);
     ui->cbCom->clear();
     ui->cbCom->addItems(ports);
     const int match = ports.indexOf(All().PortName);
