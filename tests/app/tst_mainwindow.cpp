@@ -98,6 +98,7 @@ void TestMainWindow::portCheckAtStart_data()
     QTest::newRow("gone: first listed") << "ttyUSB9" << QStringList{"ttyS0", "ttyUSB0"} << "ttyS0";
     QTest::newRow("case matters here") << "TTYUSB0" << QStringList{"ttyS0", "ttyUSB0"} << "ttyS0";
     QTest::newRow("no ports: kept") << "ttyUSB9" << QStringList{} << "ttyUSB9";
+    QTest::newRow("device path kept") << "/dev/null" << QStringList{"ttyS0"} << "/dev/null";
 }
 
 void TestMainWindow::portCheckAtStart()
