@@ -13,7 +13,10 @@
 #include "lang/MsgBox.h"
 #include "lang/TLanguage.h"
 #include "link/SerialPorts.h"
+#include "lang/TfFrmAbout.h"
+#include "lang/TfSetLanguage.h"
 #include "link/TfSetPort.h"
+#include "link/TfTestFrequency.h"
 #include "link/TfTransferDialog.h"
 #include "model/Catalogue.h"
 #include "model/ChannelTable.h"
@@ -357,8 +360,7 @@ void TfMainFrm::FormShow()
 
     ParseBandLabel();
     FileName.clear();
-    if (all.LanguageIndex > 0)
-        LocalizeForm(this, all.LanguageName, true);
+    ApplyLanguage(this, true);
     setWindowTitle(all.ProductName);
     lCom->hide();
     lMode->show();
@@ -719,8 +721,11 @@ void TfMainFrm::EditEmbeddedMessage()
     dialog.exec();
 }
 
-// Commands whose windows are added by later work.
-void TfMainFrm::EditTestFrequencies() {}
+void TfMainFrm::EditTestFrequencies()
+{
+    TfTestFrequency dialog(this);
+    dialog.exec();
+}
 void TfMainFrm::ReadFromRadio()
 {
     // A read that does not complete leaves the document as it was: the radio's
@@ -743,6 +748,22 @@ void TfMainFrm::WriteToRadio()
     dialog.exec();
 }
 
-void TfMainFrm::ChangeLanguage() {}
+void TfMainFrm::ChangeLanguage()
+{
+    TfSetLanguage dialog(this);
+    dialog.exec();
+    if (!dialog.Changed)
+        return;
+    const QString language = All().LanguageName;
+    LoadLanguage(language);
+    LocalizeForm(this, language, true);
+    RefreshStatus();
+    m_chInfo->RefreshLanguage();
+    m_chInfoWindow->setWindowTitle(m_chInfo->windowTitle());
+}
 void TfMainFrm::PrintReport(bool) {}
-void TfMainFrm::ShowAbout() {}
+void TfMainFrm::ShowAbout()
+{
+    TfFrmAbout dialog(this);
+    dialog.exec();
+}

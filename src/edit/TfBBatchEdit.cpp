@@ -58,8 +58,8 @@ void TfBBatchEdit::setChannelLimit(int channels)
 void TfBBatchEdit::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous() && All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, true);
+    if (!event->spontaneous())
+        ApplyLanguage(this, true);
 }
 
 void TfBBatchEdit::snapField(QLineEdit *field)

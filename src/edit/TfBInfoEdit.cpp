@@ -86,8 +86,7 @@ void TfBInfoEdit::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     m_loading = true;
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, true);
+    ApplyLanguage(this, true);
     ui->sexd->setValue(m_startChannel);
     m_loading = false;
     LoadChannel();

@@ -85,6 +85,8 @@ TfChInfo::TfChInfo(ChannelTable *table, QWidget *parent) : QWidget(parent), m_ta
 
     lNone = new QLabel(QStringLiteral("None"), this);
     lNone->setObjectName(QStringLiteral("lNone"));
+    // Holds the None text in use, taken from the tone list; never localised on its own.
+    lNone->setProperty("staticText", true);
     lNone->hide();
 
     BColText = new QListWidget(this);
@@ -150,8 +152,7 @@ void TfChInfo::showEvent(QShowEvent *event)
 
 void TfChInfo::FormShow()
 {
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, true);
+    ApplyLanguage(this, true);
     lNone->setText(cbQT->itemText(0));
     syncItemTexts();
     InitGrid();

@@ -208,8 +208,7 @@ void TfToneOption::showEvent(QShowEvent *event)
         return;
     FillGrids();
     m_result.clear();
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, false);
+    ApplyLanguage(this, false);
     rCTCSS->setChecked(true);
     rCTCSSClick(0);
     adjustSize();

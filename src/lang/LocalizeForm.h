@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QList>
+
+#include <utility>
 
 class QObject;
 class QWidget;
@@ -10,6 +13,15 @@ class QWidget;
 // says how to treat its items: -2 never, -3 item 0 only. Combo boxes are
 // localised only when localiseCombos is set.
 void LocalizeForm(QWidget *window, const QString &languageName, bool localiseCombos);
+
+// Applies the current language's file to a window as it opens. The file is
+// applied whatever the language's position in the list, so that a window
+// never shows its built-in texts while another language is chosen.
+void ApplyLanguage(QWidget *window, bool localiseCombos);
+
+// Every key a window's components would be localised by, with the text each
+// shows now, in component order.
+QList<std::pair<QString, QString>> LocalizableTexts(QWidget *window, bool localiseCombos);
 
 // The tag of a component (its "tag" property), 0 when it has none.
 int ComponentTag(const QObject *component);

@@ -59,7 +59,8 @@ void SerialSession::Close()
     // A parked or running worker is let go; it ends without touching anything more.
     retireWorker();
     m_retired.clear();
-    m_port->close();
+    if (m_port)
+        m_port->close();
 }
 
 int SerialSession::ask(const QString &text, int kind)

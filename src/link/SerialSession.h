@@ -3,6 +3,7 @@
 #include "lang/MsgKind.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -12,7 +13,7 @@
 #include <memory>
 #include <mutex>
 
-class PortAdapter;
+#include "PortAdapter.h"
 class TSendThread;
 class TMacType;
 
@@ -109,7 +110,8 @@ private:
     void postDone(quint64 attempt, bool completed);
 
     const Kind m_kind;
-    PortAdapter *m_port = nullptr;
+    // The port may be taken apart before the session (both belong to a dialog).
+    QPointer<PortAdapter> m_port;
     MessageHandler m_ask;
     QString m_portName;
 

@@ -27,8 +27,7 @@ void TfSetPort::showEvent(QShowEvent *event)
 
 void TfSetPort::FormShow()
 {
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, true);
+    ApplyLanguage(this, true);
     QStringList ports;
     ListSerialPorts(&ports);
     if (IsConfiguredDevicePath(All().PortName) && !ports.contains(All().PortName))

@@ -54,6 +54,11 @@ TfTransferDialog::TfTransferDialog(SerialSession::Kind kind, const char *objectN
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+TfTransferDialog::~TfTransferDialog()
+{
+    m_session->Close();
+}
+
 void TfTransferDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -63,8 +68,7 @@ void TfTransferDialog::showEvent(QShowEvent *event)
 
 void TfTransferDialog::FormShow()
 {
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, false);
+    ApplyLanguage(this, false);
     m_session->OpenPort();
 }
 

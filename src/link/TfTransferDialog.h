@@ -15,6 +15,8 @@ class TfTransferDialog : public QDialog
     Q_OBJECT
 
 public:
+    ~TfTransferDialog() override;
+
     SerialSession *session() const { return m_session; }
     // The port adapter of the dialog; tests raise line errors on it.
     SerialPortAdapter *port() const { return m_port; }

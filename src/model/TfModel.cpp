@@ -49,8 +49,7 @@ void selectTextOrFirst(QComboBox *combo, const QString &text)
 
 void TfModel::FormShow()
 {
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, false);
+    ApplyLanguage(this, false);
     QStringList names;
     MacList().GetNames(&names);
     {

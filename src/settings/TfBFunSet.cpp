@@ -28,8 +28,7 @@ void TfBFunSet::showEvent(QShowEvent *event)
 
 void TfBFunSet::LoadFromData(const TFun &stored)
 {
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, true);
+    ApplyLanguage(this, true);
 
     // Show what the radio would accept: values a file may carry outside the
     // ranges appear as the value that Ok would store.

@@ -27,8 +27,7 @@ void TfEmbeddedMessage::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (All().LanguageIndex > 0)
-        LocalizeForm(this, All().LanguageName, true);
+    ApplyLanguage(this, true);
     ui->edEMA->setText(EnMsg().MessageA);
     ui->edEMB->setText(EnMsg().MessageB);
 }
