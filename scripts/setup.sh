@@ -12,7 +12,7 @@ packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libxkbcommon-dev libgl-dev
     qt6-qpa-plugins fonts-wqy-microhei
-    xvfb xauth xdg-utils
+    xvfb xauth xdg-utils poppler-utils
 )
 
 missing=()

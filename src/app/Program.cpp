@@ -5,6 +5,7 @@
 #include "lang/TLanguage.h"
 #include "link/TTestFre.h"
 #include "model/Catalogue.h"
+#include "print/ReportTables.h"
 #include "model/ChannelTable.h"
 #include "model/TFrqList.h"
 #include "model/TMacList.h"
@@ -68,6 +69,12 @@ TextGrid &Staging()
 ChannelTable &Channels()
 {
     static ChannelTable instance;
+    return instance;
+}
+
+ReportTables &Report()
+{
+    static ReportTables instance;
     return instance;
 }
 

@@ -11,6 +11,7 @@ class TEnMsg;
 class TTestFre;
 class TextGrid;
 class ChannelTable;
+class ReportTables;
 
 // The program-wide objects. They are created once, live until the process
 // ends and are reached directly by every part of the program.
@@ -25,6 +26,8 @@ TLanguage &Lang();
 TextGrid &Staging();
 // The channel table of the document; the channel window shows it.
 ChannelTable &Channels();
+// The two in-memory tables of the last print or preview.
+ReportTables &Report();
 
 // Start-up of the program-wide objects: catalogue, defaults, SysInfo.Ini and
 // the message table of the chosen language. appDir ends with a separator.

@@ -26,6 +26,8 @@
 #include "settings/TFun.h"
 #include "settings/TfBFunSet.h"
 #include "settings/TfEmbeddedMessage.h"
+#include "print/ReportPreview.h"
+#include "print/ReportTables.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -761,7 +763,25 @@ void TfMainFrm::ChangeLanguage()
     m_chInfo->RefreshLanguage();
     m_chInfoWindow->setWindowTitle(m_chInfo->windowTitle());
 }
-void TfMainFrm::PrintReport(bool) {}
+void TfMainFrm::PrintReport(bool preview)
+{
+    ReportTables &report = Report();
+    report.clear();
+    report.setHeader({All().ProductName, lMode->text(), All().ModelName, {}, {}, Label4->text(),
+                      stFreq->text()});
+    AddFunctionRecords(report);
+    m_chInfo->FillReport(report);
+    if (preview)
+        ReportPreview::preview(this, report);
+    else
+        ReportPreview::print(this, report);
+}
+
+void TfMainFrm::AddFunctionRecords(ReportTables &report)
+{
+    TfBFunSet settings(this);
+    settings.FillReport(report);
+}
 void TfMainFrm::ShowAbout()
 {
     TfFrmAbout dialog(this);

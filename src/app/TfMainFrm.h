@@ -12,6 +12,7 @@ class QToolBar;
 class QTimer;
 class QAction;
 class TfChInfo;
+class ReportTables;
 
 // The main window: menus, toolbar, model and band strip, status bar and the
 // channel window. Every menu item and tool button carries a command tag, and
@@ -75,6 +76,7 @@ private:
     void WriteToRadio();
     void ChangeLanguage();
     void PrintReport(bool preview);
+    void AddFunctionRecords(ReportTables &report);
     void ShowAbout();
     void tileWindows(Qt::Orientation orientation);
     void arrangeIcons();

@@ -14,6 +14,7 @@
 #include "model/ChannelTable.h"
 #include "model/ChannelText.h"
 #include "model/ToneTables.h"
+#include "print/ReportTables.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -238,6 +239,11 @@ void TfChInfo::CloseEditors()
 {
     gvData->commitPendingEdit();
     hideEditors();
+}
+
+void TfChInfo::FillReport(ReportTables &report) const
+{
+    FillChannelReport(*m_table, Lang().Channel + Lang().Info, report);
 }
 
 int TfChInfo::currentChannel() const

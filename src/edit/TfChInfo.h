@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QModelIndex;
+class ReportTables;
 class TextGrid;
 
 // The Channel Information window: the channel table in its grid. RX and TX
@@ -34,6 +35,8 @@ public:
     void LoadFromStaging(const TextGrid &staging);
     // Commits a pending cell edit and hides the list editors.
     void CloseEditors();
+    // Appends the channel section to the report, from the grid as shown.
+    void FillReport(ReportTables &report) const;
     // The channel number of the grid's current row, 1 when there is none.
     int currentChannel() const;
     // The editor shown over the edit cell, or none.

@@ -5,6 +5,8 @@
 #include "app/Program.h"
 #include "app/TALL.h"
 #include "lang/LocalizeForm.h"
+#include "lang/TLanguage.h"
+#include "print/ReportTables.h"
 
 #include <QShowEvent>
 
@@ -93,4 +95,31 @@ void TfBFunSet::btnOkClick()
     StoreToData(Fun());
     All().Modified = true;
     accept();
+}
+
+void TfBFunSet::FillReport(ReportTables &report)
+{
+    constexpr qint32 SettingsSection = 9;
+    LoadFromData(Fun());
+    const QString section = windowTitle();
+    auto onOff = [](const QCheckBox *box) { return box->isChecked() ? Lang().Open : Lang().Close; };
+    const std::pair<QString, QString> rows[] = {
+        {ui->cbBattSave->text(), onOff(ui->cbBattSave)},
+        {ui->cbBeepTone->text(), onOff(ui->cbBeepTone)},
+        {ui->cbVolhigh->text(), onOff(ui->cbVolhigh)},
+        {ui->cbVolLow->text(), onOff(ui->cbVolLow)},
+        {ui->Label1->text(), ui->cbSQvelch->currentText()},
+        {ui->Label2->text(), ui->cbMonikey->currentText()},
+        {ui->Label3->text(), ui->cbTxTimeout->currentText()},
+        {ui->Label5->text(), ui->cxScan->currentText()},
+        {ui->Label4->text(), ui->cxWaveof->currentText()},
+        {ui->Label10->text(), ui->cbVoice->currentText()},
+        {ui->Label6->text(), ui->cxAlt->currentText()},
+        {ui->Label7->text(), ui->cxFM->currentText()},
+        {ui->chVoxFun->text(), onOff(ui->chVoxFun)},
+        {ui->Label8->text(), ui->seVoxLevel->text()},
+        {ui->chVoxInhibit->text(), onOff(ui->chVoxInhibit)},
+    };
+    for (const auto &[field, value] : rows)
+        report.append({SettingsSection, section, field, value, {}, {}});
 }

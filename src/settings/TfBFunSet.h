@@ -7,6 +7,7 @@
 namespace Ui {
 class TfBFunSet;
 }
+class ReportTables;
 class TFun;
 
 // Function Setting: the radio-wide settings, edited in one dialog.
@@ -21,6 +22,9 @@ public:
     // Localises the dialog when a language file is active and shows the settings.
     void LoadFromData(const TFun &fun);
     void StoreToData(TFun &fun) const;
+    // Appends the function settings section to the report: each setting's
+    // caption and the value the dialog shows.
+    void FillReport(ReportTables &report);
 
 protected:
     void showEvent(QShowEvent *event) override;
