@@ -12,8 +12,11 @@ packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libxkbcommon-dev libgl-dev
     qt6-qpa-plugins fonts-wqy-microhei
-    xvfb xauth xdg-utils poppler-utils
+    xvfb xauth xdg-utils poppler-utils fp-utils
 )
+
+# A viewer for the compiled help, for the dealer who starts the program.
+[ "$mode" = start ] && packages+=(xchm)
 
 missing=()
 for p in "${packages[@]}"; do
