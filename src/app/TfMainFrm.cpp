@@ -763,7 +763,7 @@ void TfMainFrm::ChangeLanguage()
     m_chInfo->RefreshLanguage();
     m_chInfoWindow->setWindowTitle(m_chInfo->windowTitle());
 }
-void TfMainFrm::PrintReport(bool preview)
+void TfMainFrm::FillReportTables()
 {
     ReportTables &report = Report();
     report.clear();
@@ -771,6 +771,12 @@ void TfMainFrm::PrintReport(bool preview)
                       stFreq->text()});
     AddFunctionRecords(report);
     m_chInfo->FillReport(report);
+}
+
+void TfMainFrm::PrintReport(bool preview)
+{
+    FillReportTables();
+    const ReportTables &report = Report();
     if (preview)
         ReportPreview::preview(this, report);
     else

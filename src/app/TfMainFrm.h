@@ -28,6 +28,8 @@ public:
     void DispatchCommand(int tag);
     // Saves to FileName, asking for a path when there is none; false when not saved.
     bool SaveData();
+    // Fills the report tables from the document as this window shows it.
+    void FillReportTables();
     // Replaces the document by a data file; false, with a message, when refused.
     bool OpenFile(const QString &path);
     void RefreshStatus();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "PortAdapter.h"
 #include "lang/MsgKind.h"
+#include "model/TBWriteRead.h"
 
 #include <QObject>
 #include <QPointer>
@@ -43,6 +45,10 @@ public:
     ~SerialSession() override;
 
     void setMessageHandler(MessageHandler handler) { m_ask = std::move(handler); }
+    // Sees every block the worker read or wrote, on the worker's thread.
+    using BlockObserver = std::function<void(bool written, int address, const Block &block)>;
+    void setBlockObserver(BlockObserver observer) { m_blockObserver = std::move(observer); }
+
     // The port to open; the shared PortName unless set.
     void setPortName(const QString &name) { m_portName = name; }
 
@@ -113,6 +119,7 @@ private:
     // The port may be taken apart before the session (both belong to a dialog).
     QPointer<PortAdapter> m_port;
     MessageHandler m_ask;
+    BlockObserver m_blockObserver;
     QString m_portName;
 
     SessionState State = SessionState::Transfer;

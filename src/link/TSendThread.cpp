@@ -146,6 +146,8 @@ bool TSendThread::ReadBlock(int address, Block *block)
         if (!ExchangeAck())
             return false;
     }
+    if (m_session->m_blockObserver)
+        m_session->m_blockObserver(false, address, *block);
     advanceProgress();
     return true;
 }
@@ -165,6 +167,8 @@ bool TSendThread::WriteBlock(int address, const Block &block, quint8 command)
         if (m_session->LineErrorFlag)
             return false;
     }
+    if (m_session->m_blockObserver)
+        m_session->m_blockObserver(true, address, block);
     advanceProgress();
     return true;
 }

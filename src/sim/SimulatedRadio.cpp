@@ -280,7 +280,8 @@ void SimulatedRadio::consume(QByteArray &input)
                 {
                     const std::lock_guard<std::mutex> lock(m_lock);
                     m_commands.append(char(first));
-                    for (int i = 0; i < 8; ++i) {
+                    const bool stuck = b.stuckBlock >= 0 && (address & ~0xF) == b.stuckBlock;
+                    for (int i = 0; i < 8 && !stuck; ++i) {
                         if (address + i < m_image.size())
                             m_image[address + i] = input[4 + i];
                     }

@@ -28,6 +28,7 @@ public:
         int extraBytes = 0;              // bytes sent after each read answer
         bool neverAcknowledge = false;   // no answer to the 0x06 after a read answer
         bool wirePace = false;           // bytes leave at 9600 baud, 2 stop bits (1.15 ms each)
+        int stuckBlock = -1;             // a block whose memory ignores writes
     };
 
     // A radio image of 992 bytes: blocks at their radio addresses.
