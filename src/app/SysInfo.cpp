@@ -4,6 +4,10 @@
 #include "TALL.h"
 #include "lang/IniFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace {
 
 const QString Section = QStringLiteral("SysInfo");
@@ -35,9 +39,39 @@ QString pickEntry(QString list, qint32 index)
 
 } // namespace
 
-QString SysInfoPath()
+namespace {
+
+QString SysInfoBesidePath()
 {
     return All().AppDir + QStringLiteral("SysInfo.Ini");
+}
+
+QString SysInfoUserPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Veltrax/SysInfo.Ini");
+}
+
+bool SysInfoBesideWritable()
+{
+    const QFileInfo folder(All().AppDir);
+    const QFileInfo file(SysInfoBesidePath());
+    return folder.isWritable() && (!file.exists() || file.isWritable());
+}
+
+} // namespace
+
+QString SysInfoPath()
+{
+    if (SysInfoBesideWritable())
+        return SysInfoBesidePath();
+    const QString user = SysInfoUserPath();
+    return QFileInfo::exists(user) ? user : SysInfoBesidePath();
+}
+
+QString SysInfoWritePath()
+{
+    return SysInfoBesideWritable() ? SysInfoBesidePath() : SysInfoUserPath();
 }
 
 void LoadSysInfo()
@@ -64,5 +98,7 @@ bool SaveSysInfo(QString *errorString)
     ini.setValue(Section, QStringLiteral("Com"), all.PortName);
     ini.setValue(Section, QStringLiteral("DefaultLanguage"), QString::number(all.LanguageIndex));
     ini.setValue(Section, QStringLiteral("PicID"), QString::number(all.PictureId - 1));
-    return ini.save(SysInfoPath(), errorString);
+    const QString path = SysInfoWritePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return ini.save(path, errorString);
 }

@@ -2,8 +2,11 @@
 
 #include <QString>
 
-// Path of SysInfo.Ini beside the executable.
+// SysInfo.Ini lives beside the executable. Where that folder is not writable
+// (an installation in /opt), the user's own copy in the configuration folder
+// is read when it exists and written at exit.
 QString SysInfoPath();
+QString SysInfoWritePath();
 
 // Reads port, language, help prefix and picture number from SysInfo.Ini.
 void LoadSysInfo();

@@ -446,7 +446,7 @@ void TfMainFrm::FormClose()
     QString error;
     if (!SaveSysInfo(&error)) {
         MsgBox(Lang().Confirmation,
-               QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(SysInfoPath()), error),
+               QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(SysInfoWritePath()), error),
                MsgInfo);
     }
 }

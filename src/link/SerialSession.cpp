@@ -16,13 +16,14 @@ constexpr quint8 Stx = 0x02;
 constexpr quint8 Ack = 0x06;
 const QByteArray Program = QByteArrayLiteral("PROGRAM");
 
-// Waits on the UI thread, which does nothing else meanwhile.
-void block(int ms)
-{
-    QThread::msleep(ulong(ms));
-}
-
 } // namespace
+
+// Waits on the UI thread, which does nothing else meanwhile.
+void SerialSession::block(int ms) const
+{
+    if (m_waits)
+        QThread::msleep(ulong(ms));
+}
 
 SerialSession::SerialSession(Kind kind, PortAdapter *port, QObject *parent)
     : QObject(parent), m_kind(kind), m_port(port)

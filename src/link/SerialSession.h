@@ -49,6 +49,9 @@ public:
     using BlockObserver = std::function<void(bool written, int address, const Block &block)>;
     void setBlockObserver(BlockObserver observer) { m_blockObserver = std::move(observer); }
 
+    // The waits the UI thread makes between bytes; fuzzing the receive path runs without them.
+    void setWaits(bool enabled) { m_waits = enabled; }
+
     // The port to open; the shared PortName unless set.
     void setPortName(const QString &name) { m_portName = name; }
 
@@ -146,6 +149,9 @@ private:
     int m_completions = 0;
     bool m_okEnabled = true;
     bool m_closed = false;
+    bool m_waits = true;
+
+    void block(int ms) const;
 
     QTimer HeadTime;
     QTimer TryTime;
