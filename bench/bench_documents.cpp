@@ -5,21 +5,11 @@
 #include "app/Program.h"
 #include "app/TALL.h"
 #include "app/TfMainFrm.h"
-#include "edit/TfBBatchEdit.h"
-#include "edit/TfBInfoEdit.h"
 #include "edit/TfChInfo.h"
-#include "edit/TfToneOption.h"
 #include "lang/LocalizeForm.h"
+#include "lang/ProgramWindows.h"
 #include "lang/TLanguage.h"
-#include "lang/TfFrmAbout.h"
-#include "lang/TfSetLanguage.h"
-#include "link/TfSetPort.h"
-#include "link/TfTestFrequency.h"
-#include "link/TfTransferDialog.h"
 #include "model/ChannelTable.h"
-#include "model/TfModel.h"
-#include "settings/TfBFunSet.h"
-#include "settings/TfEmbeddedMessage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,23 +59,9 @@ int main(int argc, char *argv[])
 
     ChannelTable table;
     std::vector<std::pair<QWidget *, bool>> windows{{&main, true}, {main.channelWindow(), true}};
-    std::vector<std::unique_ptr<QWidget>> owned;
-    auto add = [&](QWidget *w, bool combos) {
-        owned.emplace_back(w);
-        windows.push_back({w, combos});
-    };
-    add(new TfBInfoEdit(&table), true);
-    add(new TfBBatchEdit(&table), true);
-    add(new TfToneOption, false);
-    add(new TfBFunSet, true);
-    add(new TfEmbeddedMessage, true);
-    add(new TfSetPort, true);
-    add(new TfReadRadio, false);
-    add(new TfWriteRadio, false);
-    add(new TfTestFrequency, true);
-    add(new TfModel, false);
-    add(new TfSetLanguage, false);
-    add(new TfFrmAbout, false);
+    const std::vector<ProgramDialog> dialogs = CreateProgramDialogs(&table);
+    for (const ProgramDialog &d : dialogs)
+        windows.push_back({d.window.get(), d.localiseCombos});
     measure("switch language, all 14 windows", repeats, [&](int i) {
         const QString language = i % 2 ? QStringLiteral("English") : QStringLiteral("Chinese");
         All().LanguageName = language;

@@ -65,6 +65,9 @@ void IniFile::parse(const QByteArray &bytes)
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
     QString text = QString::fromUtf8(data);
+    // Files saved by several editors in turn may carry more than one byte order mark.
+    while (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(u'\r', u'\n');
     m_lines = text.split(u'\n');

@@ -59,15 +59,6 @@ void fillSample(CT &table)
     table.setForeDirect(17, CT::ColEncode, "D754I");
 }
 
-template <typename Act>
-void onNextDialog(Act act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog");
-        act(dialog);
-    });
-}
 
 void chooseFile(const QString &path)
 {

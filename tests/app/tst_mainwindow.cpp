@@ -19,16 +19,6 @@
 #include <QTimer>
 #include <QtTest>
 
-// Runs `act` on the next modal dialog that opens.
-template <typename Act>
-void onNextDialog(Act act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog");
-        act(dialog);
-    });
-}
 
 class TestMainWindow : public QObject
 {

@@ -69,6 +69,16 @@ void TestIniFile::byteOrderMarkAndLineEnds()
     ini.parse("\xEF\xBB\xBF[A]\r\nx=1\ry=2\r\n");
     QCOMPARE(ini.value("a", "x"), QStringLiteral("1"));
     QCOMPARE(ini.value("a", "y"), QStringLiteral("2"));
+
+    // Marks left by several editors in turn; found by fuzzing: the section was
+    // missed, written again at the end, and read back from the old one.
+    IniFile twice;
+    twice.parse("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[SysInfo]\r\nCom=COM1\r\n");
+    QCOMPARE(twice.value("SysInfo", "Com"), QStringLiteral("COM1"));
+    twice.setValue("SysInfo", "Com", "COM3");
+    IniFile again;
+    again.parse(twice.toBytes());
+    QCOMPARE(again.value("SysInfo", "Com"), QStringLiteral("COM3"));
 }
 
 void TestIniFile::binaryContentGivesDefaults()

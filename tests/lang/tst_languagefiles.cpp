@@ -10,6 +10,7 @@
 #include "lang/IniFile.h"
 #include "lang/LocalizeForm.h"
 #include "lang/MsgBox.h"
+#include "lang/ProgramWindows.h"
 #include "lang/TLanguage.h"
 #include "lang/TfFrmAbout.h"
 #include "lang/TfSetLanguage.h"
@@ -35,15 +36,6 @@ namespace {
 
 const QString Shipped = QStringLiteral(VELTRAX_LANGUAGE_DIR);
 
-template <typename Act>
-void onNextDialog(Act act)
-{
-    QTimer::singleShot(0, [act] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "no modal dialog");
-        act(dialog);
-    });
-}
 
 } // namespace
 
@@ -92,23 +84,9 @@ void TestLanguageFiles::everyComponentHasItsKeyInBothFiles()
     main.show();
     ChannelTable table;
     std::vector<std::pair<QWidget *, bool>> windows{{&main, true}, {main.channelWindow(), true}};
-    std::vector<std::unique_ptr<QWidget>> owned;
-    auto add = [&](QWidget *w, bool combos) {
-        owned.emplace_back(w);
-        windows.push_back({w, combos});
-    };
-    add(new TfBInfoEdit(&table), true);
-    add(new TfBBatchEdit(&table), true);
-    add(new TfToneOption, false);
-    add(new TfBFunSet, true);
-    add(new TfEmbeddedMessage, true);
-    add(new TfSetPort, true);
-    add(new TfReadRadio, false);
-    add(new TfWriteRadio, false);
-    add(new TfTestFrequency, true);
-    add(new TfModel, false);
-    add(new TfSetLanguage, false);
-    add(new TfFrmAbout, false);
+    const std::vector<ProgramDialog> dialogs = CreateProgramDialogs(&table);
+    for (const ProgramDialog &d : dialogs)
+        windows.push_back({d.window.get(), d.localiseCombos});
     QCOMPARE(windows.size(), size_t(14));
 
     for (const char *language : {"English", "Chinese"}) {

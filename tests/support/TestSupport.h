@@ -3,7 +3,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
 
 // What a message box was asked to show.
 struct ShownMessage
@@ -47,3 +51,14 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Runs `act` on the next modal dialog that opens.
+template <typename Act>
+void onNextDialog(Act act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY2(dialog, "no modal dialog");
+        act(dialog);
+    });
+}
