@@ -425,22 +425,14 @@ int main(int argc, char *argv[])
 
     QStringList args = QCoreApplication::arguments();
     args.removeAt(1 < args.size() ? 1 : 0);
-    if (verb == QLatin1String("ports"))
-        return ports(args);
-    if (verb == QLatin1String("read"))
-        return read(args);
-    if (verb == QLatin1String("write"))
-        return write(args);
-    if (verb == QLatin1String("dump"))
-        return dump(args);
-    if (verb == QLatin1String("export-csv"))
-        return exportCsv(args);
-    if (verb == QLatin1String("import-csv"))
-        return importCsv(args);
-    if (verb == QLatin1String("report"))
-        return report(args);
-    if (verb == QLatin1String("simulate"))
-        return simulate(args);
+    const std::pair<const char *, int (*)(const QStringList &)> verbs[] = {
+        {"ports", ports},           {"read", read},           {"write", write},
+        {"dump", dump},             {"export-csv", exportCsv}, {"import-csv", importCsv},
+        {"report", report},         {"simulate", simulate}};
+    for (const auto &[name, run] : verbs) {
+        if (verb == QLatin1String(name))
+            return run(args);
+    }
     if (verb == QLatin1String("--help") || verb == QLatin1String("-h") || verb == QLatin1String("help")) {
         out(QString::fromLatin1(Verbs));
         return Exit::Success;

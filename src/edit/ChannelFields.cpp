@@ -47,6 +47,16 @@ void ChannelFields::setupFrequencyField(QLineEdit *field)
     CharFilterValidator::forFrequency(field)->attach(field);
 }
 
+void ChannelFields::setupNewChannelLists(QComboBox *power,
+                                         std::initializer_list<QComboBox *> yesNoLists)
+{
+    for (QComboBox *hidden : yesNoLists) {
+        hidden->hide();
+        hidden->setCurrentIndex(1);
+    }
+    power->setCurrentIndex(1);
+}
+
 void ChannelFields::mirrorCheckBox(const QCheckBox *box, QComboBox *yesNo)
 {
     yesNo->setCurrentIndex(box->isChecked() ? 0 : 1);

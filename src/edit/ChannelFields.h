@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -17,6 +19,9 @@ void AttachToneFilter(QComboBox *field);
 void normalizeToneField(QComboBox *field);
 // A frequency field: digits and the point only.
 void setupFrequencyField(QLineEdit *field);
+// The hidden yes/no lists behind the check boxes, at "No", and the power list at "High":
+// the values of a channel that is new.
+void setupNewChannelLists(QComboBox *power, std::initializer_list<QComboBox *> yesNoLists);
 // The hidden yes/no list behind a check box: ticked is item 0 "Yes", else item 1 "No".
 void mirrorCheckBox(const QCheckBox *box, QComboBox *yesNo);
 // Opens the tone picker; a chosen tone becomes the field's text. False when nothing was chosen.

@@ -19,11 +19,7 @@ TfBBatchEdit::TfBBatchEdit(ChannelTable *table, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    for (QComboBox *hidden : {ui->cbsmtj, ui->cbpppy, ui->cbfm}) {
-        hidden->hide();
-        hidden->setCurrentIndex(1);
-    }
-    ui->cbfsgl->setCurrentIndex(1);
+    ChannelFields::setupNewChannelLists(ui->cbfsgl, {ui->cbsmtj, ui->cbpppy, ui->cbfm});
     for (QLineEdit *field : {ui->eReceive, ui->eSend}) {
         ChannelFields::setupFrequencyField(field);
         connect(field, &QLineEdit::editingFinished, this, [this, field] { snapField(field); });

@@ -20,11 +20,7 @@ TfBInfoEdit::TfBInfoEdit(ChannelTable *table, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    for (QComboBox *hidden : {ui->cbsmtj, ui->cbpppy, ui->cbfm}) {
-        hidden->hide();
-        hidden->setCurrentIndex(1);
-    }
-    ui->cbfsgl->setCurrentIndex(1);
+    ChannelFields::setupNewChannelLists(ui->cbfsgl, {ui->cbsmtj, ui->cbpppy, ui->cbfm});
     ChannelFields::setupFrequencyField(ui->eReceive);
     ChannelFields::setupFrequencyField(ui->eSend);
     ChannelFields::setupToneField(ui->cbQT);
