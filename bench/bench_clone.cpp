@@ -107,7 +107,8 @@ int main(int argc, char *argv[])
     const double write = run(SerialSession::Kind::Write, radio);
     const double readFloor = readFloorMs(blocks);
     const double writeFloor = writeFloorMs(blocks);
-    std::printf("read   %8.1f ms   floor %8.1f ms   ratio %.3f\n", read, readFloor, read / readFloor);
+    std::printf("read   %8.1f ms   floor %8.1f ms   ratio %.3f\n", read, readFloor,
+                read / readFloor);
     std::printf("write  %8.1f ms   floor %8.1f ms   ratio %.3f\n", write, writeFloor,
                 write / writeFloor);
     return read > 0 && write > 0 ? 0 : 1;

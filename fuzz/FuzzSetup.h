@@ -12,10 +12,7 @@
 // The program-wide objects, set up once per fuzzing process as at start-up.
 struct FuzzSetup
 {
-    static void once()
-    {
-        static FuzzSetup setup;
-    }
+    static void once() { static FuzzSetup setup; }
 
 private:
     FuzzSetup()

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // An accepted list exports and imports to the same list.
         const QString csv = DocumentText::ToCsv(Channels());
         QStringList again;
-        if (!DocumentText::FromCsv(csv, Channels(), &again) || DocumentText::ToCsv(Channels()) != csv)
+        if (!DocumentText::FromCsv(csv, Channels(), &again) ||
+            DocumentText::ToCsv(Channels()) != csv)
             std::abort();
     }
     return 0;

@@ -41,11 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1)
         return 0;
     FuzzPort port;
-    SerialSession session(data[0] & 1 ? SerialSession::Kind::Write : SerialSession::Kind::Read, &port);
+    SerialSession session(data[0] & 1 ? SerialSession::Kind::Write : SerialSession::Kind::Read,
+                          &port);
     session.setWaits(false);
     session.setPortName(QStringLiteral("fuzz"));
     session.setMessageHandler([](const QString &, int kind) {
-        return kind == MsgYesNo ? int(MsgYes) : kind == MsgRetryCancel ? int(MsgCancel) : int(MsgOk);
+        return kind == MsgYesNo         ? int(MsgYes)
+               : kind == MsgRetryCancel ? int(MsgCancel)
+                                        : int(MsgOk);
     });
     session.OpenPort();
     session.StartSession();

@@ -63,9 +63,10 @@ bool DataFile::Encode(const ChannelTable &table, QByteArray *bytes, QString *err
     }
     QByteArray out;
     Block block;
-    TBWriteRead::EncodeHeader(block, QStringLiteral("P") + all.ModelCode,
-                              threeDigits(all.BandLow) + threeDigits(all.BandHigh),
-                              QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    TBWriteRead::EncodeHeader(
+        block, QStringLiteral("P") + all.ModelCode,
+        threeDigits(all.BandLow) + threeDigits(all.BandHigh),
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     append(&out, block);
     for (int n = 1; n <= model->ChannelCount; ++n) {
         if (!table.EncodeChannelRow(ChannelTable::rowOfChannel(n), &block, &all.UsedFlags,
@@ -100,8 +101,7 @@ bool DataFile::Encode(const ChannelTable &table, QByteArray *bytes, QString *err
     return true;
 }
 
-DataFile::LoadResult DataFile::Decode(const QByteArray &bytes, ChannelTable &table,
-                                      QString *error)
+DataFile::LoadResult DataFile::Decode(const QByteArray &bytes, ChannelTable &table, QString *error)
 {
     if (bytes.size() < RecordSize) {
         if (error)

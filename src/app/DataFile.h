@@ -21,7 +21,8 @@ int RecordCount(const TMacType &model);
 // when a cell cannot be encoded.
 bool Encode(const ChannelTable &table, QByteArray *bytes, QString *error);
 
-enum class LoadResult {
+enum class LoadResult
+{
     Loaded,
     ModelUnknown, // the header names a model code that is not in the model table
     NotDataFile,  // too short, or unreadable

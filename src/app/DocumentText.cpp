@@ -13,11 +13,11 @@ using CT = ChannelTable;
 
 namespace {
 
-const QStringList ColumnTitles = {
-    QStringLiteral("Channel No."), QStringLiteral("RX Frequency"), QStringLiteral("TX Frequency"),
-    QStringLiteral("QT/DQT Dec"),  QStringLiteral("QT/DQT Enc"),   QStringLiteral("TX Power"),
-    QStringLiteral("W/N"),         QStringLiteral("Scan Add"),     QStringLiteral("Beat Shift"),
-    QStringLiteral("Busy Lockout")};
+const QStringList ColumnTitles = {QStringLiteral("Channel No."),  QStringLiteral("RX Frequency"),
+                                  QStringLiteral("TX Frequency"), QStringLiteral("QT/DQT Dec"),
+                                  QStringLiteral("QT/DQT Enc"),   QStringLiteral("TX Power"),
+                                  QStringLiteral("W/N"),          QStringLiteral("Scan Add"),
+                                  QStringLiteral("Beat Shift"),   QStringLiteral("Busy Lockout")};
 
 const QStringList PowerItems = {QStringLiteral("Low"), QStringLiteral("High")};
 const QStringList BandwidthItems = {QStringLiteral("Wide"), QStringLiteral("Narrow")};
@@ -25,7 +25,9 @@ const QStringList YesNoItems = {QStringLiteral("Yes"), QStringLiteral("No")};
 
 const QStringList &itemsOf(int column)
 {
-    return column == CT::ColPower ? PowerItems : column == CT::ColBandwidth ? BandwidthItems : YesNoItems;
+    return column == CT::ColPower       ? PowerItems
+           : column == CT::ColBandwidth ? BandwidthItems
+                                        : YesNoItems;
 }
 
 QString jsonString(const QString &text)
@@ -232,7 +234,8 @@ bool DocumentText::FromCsv(const QString &csv, ChannelTable &table, QStringList 
     for (QString &title : header)
         title = title.trimmed();
     if (header != ColumnTitles) {
-        errors->append(QStringLiteral("line 1: the header must be: %1").arg(ColumnTitles.join(u',')));
+        errors->append(
+            QStringLiteral("line 1: the header must be: %1").arg(ColumnTitles.join(u',')));
         return false;
     }
 
@@ -265,9 +268,13 @@ bool DocumentText::FromCsv(const QString &csv, ChannelTable &table, QStringList 
         bool ok = false;
         const int channel = r[0].trimmed().toInt(&ok);
         if (!ok || channel < 1 || channel > channels)
-            fail(0, QStringLiteral("'%1' is not a channel number from 1 to %2").arg(r[0]).arg(channels));
+            fail(0, QStringLiteral("'%1' is not a channel number from 1 to %2")
+                        .arg(r[0])
+                        .arg(channels));
         else if (seen.contains(channel))
-            fail(0, QStringLiteral("channel %1 is already on line %2").arg(channel).arg(seen[channel]));
+            fail(
+                0,
+                QStringLiteral("channel %1 is already on line %2").arg(channel).arg(seen[channel]));
         else
             seen.insert(channel, line);
 
@@ -302,7 +309,8 @@ bool DocumentText::FromCsv(const QString &csv, ChannelTable &table, QStringList 
             for (const QString &item : items)
                 known = known || item.compare(r[c].trimmed(), Qt::CaseInsensitive) == 0;
             if (!known)
-                fail(c, QStringLiteral("'%1' is not one of %2").arg(r[c], items.join(QStringLiteral(", "))));
+                fail(c, QStringLiteral("'%1' is not one of %2")
+                            .arg(r[c], items.join(QStringLiteral(", "))));
         }
         if (errors->size() == before)
             rows.append({channel, r});

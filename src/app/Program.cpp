@@ -5,11 +5,11 @@
 #include "lang/TLanguage.h"
 #include "link/TTestFre.h"
 #include "model/Catalogue.h"
-#include "print/ReportTables.h"
 #include "model/ChannelTable.h"
 #include "model/TFrqList.h"
 #include "model/TMacList.h"
 #include "model/TextGrid.h"
+#include "print/ReportTables.h"
 #include "settings/TEnMsg.h"
 #include "settings/TFun.h"
 

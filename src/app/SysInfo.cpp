@@ -79,8 +79,10 @@ void LoadSysInfo()
     const IniFile ini(SysInfoPath());
     TALL &all = All();
     all.PortName = ini.value(Section, QStringLiteral("Com"), QStringLiteral("Com1"));
-    const QString language = ini.value(Section, QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
-    all.HelpPrefix = ini.value(Section, QStringLiteral("Help"), QString::fromLatin1(DefaultHelpPrefix));
+    const QString language =
+        ini.value(Section, QStringLiteral("DefaultLanguage"), QStringLiteral("0"));
+    all.HelpPrefix =
+        ini.value(Section, QStringLiteral("Help"), QString::fromLatin1(DefaultHelpPrefix));
     all.LanguageIndex = toIntOr(language, 0);
     const QString picture = ini.value(Section, QStringLiteral("PicID"), QStringLiteral("0"));
     bool pictureOk = false;

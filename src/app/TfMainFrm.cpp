@@ -12,29 +12,29 @@
 #include "lang/LocalizeForm.h"
 #include "lang/MsgBox.h"
 #include "lang/TLanguage.h"
-#include "link/SerialPorts.h"
 #include "lang/TfFrmAbout.h"
 #include "lang/TfSetLanguage.h"
+#include "link/SerialPorts.h"
 #include "link/TfSetPort.h"
 #include "link/TfTestFrequency.h"
 #include "link/TfTransferDialog.h"
 #include "model/Catalogue.h"
 #include "model/ChannelTable.h"
-#include "model/TextGrid.h"
 #include "model/TMacList.h"
+#include "model/TextGrid.h"
 #include "model/TfModel.h"
+#include "print/ReportPreview.h"
+#include "print/ReportTables.h"
 #include "settings/TFun.h"
 #include "settings/TfBFunSet.h"
 #include "settings/TfEmbeddedMessage.h"
-#include "print/ReportPreview.h"
-#include "print/ReportTables.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -391,8 +391,7 @@ void TfMainFrm::RefreshStatus()
 
 void TfMainFrm::TimerTimer()
 {
-    const QChar timeSep =
-        systemSeparator(QLocale::system().timeFormat(QLocale::ShortFormat), u':');
+    const QChar timeSep = systemSeparator(QLocale::system().timeFormat(QLocale::ShortFormat), u':');
     m_panels[2]->setText(QTime::currentTime().toString(QStringLiteral("HH%1mm%1ss").arg(timeSep)));
 }
 
@@ -558,7 +557,8 @@ void TfMainFrm::ShowHelp()
     if (m_helpViewer->state() != QProcess::NotRunning)
         return;
     const TALL &all = All();
-    const QString path = all.AppDir + all.HelpPrefix + u'_' + all.LanguageName + QStringLiteral(".chm");
+    const QString path =
+        all.AppDir + all.HelpPrefix + u'_' + all.LanguageName + QStringLiteral(".chm");
     if (!helpViewer().isEmpty()) {
         m_helpViewer->start(helpViewer(), {path});
         return;
@@ -767,7 +767,12 @@ void TfMainFrm::FillReportTables()
 {
     ReportTables &report = Report();
     report.clear();
-    report.setHeader({All().ProductName, lMode->text(), All().ModelName, {}, {}, Label4->text(),
+    report.setHeader({All().ProductName,
+                      lMode->text(),
+                      All().ModelName,
+                      {},
+                      {},
+                      Label4->text(),
                       stFreq->text()});
     AddFunctionRecords(report);
     m_chInfo->FillReport(report);

@@ -1,7 +1,7 @@
 #include "CliSession.h"
 
-#include "lang/TLanguage.h"
 #include "app/Program.h"
+#include "lang/TLanguage.h"
 #include "link/SerialPortAdapter.h"
 
 #include <QCoreApplication>
@@ -13,8 +13,7 @@
 
 CliSession::CliSession(SerialSession::Kind kind, const QString &port, bool force)
     : m_kind(kind), m_port(port), m_force(force), m_terminal(isatty(STDERR_FILENO) != 0)
-{
-}
+{}
 
 QMap<int, Block> CliSession::blocks() const
 {
@@ -41,7 +40,8 @@ int CliSession::ask(const QString &text, int kind)
     if (text == lang.Modforce) {
         if (m_force)
             return MsgYes;
-        finish(ModelRefused, QStringLiteral("the radio is another model; --force writes it anyway"));
+        finish(ModelRefused,
+               QStringLiteral("the radio is another model; --force writes it anyway"));
         return MsgNo;
     }
     if (text == lang.ModError) {
@@ -93,7 +93,8 @@ int CliSession::run()
         QString reason = QStringLiteral("cannot open port %1: %2").arg(m_port, port.errorString());
 #ifdef Q_OS_LINUX
         if (port.errorString().contains(QLatin1String("ermission")))
-            reason += QStringLiteral(" (add yourself to the group dialout: sudo usermod -aG dialout $USER)");
+            reason += QStringLiteral(
+                " (add yourself to the group dialout: sudo usermod -aG dialout $USER)");
 #endif
         m_failure = reason;
         return PortError;

@@ -13,8 +13,16 @@
 class CliSession
 {
 public:
-    enum Exit { Success = 0, FileError = 1, Usage = 2, PortError = 3, NoAnswer = 4, ModelRefused = 5,
-                VerifyFailed = 6 };
+    enum Exit
+    {
+        Success = 0,
+        FileError = 1,
+        Usage = 2,
+        PortError = 3,
+        NoAnswer = 4,
+        ModelRefused = 5,
+        VerifyFailed = 6
+    };
 
     CliSession(SerialSession::Kind kind, const QString &port, bool force);
 

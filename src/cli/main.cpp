@@ -56,7 +56,8 @@ const char *const Verbs =
     "  simulate --model 5520|5510 [--image FILE.dat]\n"
     "\n"
     "Exit status: 0 success, 1 file or data error, 2 wrong usage, 3 port cannot be opened,\n"
-    "4 no or broken answer from the radio, 5 model refused or unknown, 6 verify found differences.\n"
+    "4 no or broken answer from the radio, 5 model refused or unknown, 6 verify found "
+    "differences.\n"
     "'veltrax-cli VERB --help' describes a verb.\n";
 
 // Parses a verb's options; on --help prints them and ends with 0, on a mistake with 2.
@@ -117,7 +118,8 @@ int openDocument(const QString &path)
     case DataFile::LoadResult::Loaded:
         return Exit::Success;
     case DataFile::LoadResult::ModelUnknown:
-        err(QStringLiteral("%1: the file names a radio model this program does not know").arg(path));
+        err(QStringLiteral("%1: the file names a radio model this program does not know")
+                .arg(path));
         return Exit::FileError;
     case DataFile::LoadResult::NotDataFile:
         break;
@@ -142,7 +144,8 @@ bool saveText(const QString &path, const QString &text)
 
 int ports(const QStringList &args)
 {
-    Verb verb(QStringLiteral("Lists the serial ports that can be opened now, one a line."), args, {});
+    Verb verb(QStringLiteral("Lists the serial ports that can be opened now, one a line."), args,
+              {});
     if (verb.status >= 0)
         return verb.status;
     QStringList list;
@@ -156,8 +159,9 @@ int read(const QStringList &args)
 {
     Verb verb(QStringLiteral("Reads a radio and saves what it read as a data file. Nothing is "
                              "written when the read does not complete."),
-              args, {option("port", "serial port, such as ttyUSB0 or COM3", "PORT"),
-                     option("output", "data file to write", "FILE.dat")});
+              args,
+              {option("port", "serial port, such as ttyUSB0 or COM3", "PORT"),
+               option("output", "data file to write", "FILE.dat")});
     if (!verb.need(QStringLiteral("port")) || !verb.need(QStringLiteral("output")))
         return verb.status;
     CliSession session(SerialSession::Kind::Read, verb.parser.value("port"), false);
@@ -179,11 +183,13 @@ int read(const QStringList &args)
 
 int write(const QStringList &args)
 {
-    Verb verb(QStringLiteral("Writes a data file into a radio; --verify reads it back and compares."),
-              args, {option("port", "serial port, such as ttyUSB0 or COM3", "PORT"),
-                     option("input", "data file to write", "FILE.dat"),
-                     option("force", "write into a radio of another model"),
-                     option("verify", "read the radio back and compare every block written")});
+    Verb verb(
+        QStringLiteral("Writes a data file into a radio; --verify reads it back and compares."),
+        args,
+        {option("port", "serial port, such as ttyUSB0 or COM3", "PORT"),
+         option("input", "data file to write", "FILE.dat"),
+         option("force", "write into a radio of another model"),
+         option("verify", "read the radio back and compare every block written")});
     if (!verb.need(QStringLiteral("port")) || !verb.need(QStringLiteral("input")))
         return verb.status;
     if (const int status = openDocument(verb.parser.value("input")); status != Exit::Success)
@@ -212,14 +218,16 @@ int write(const QStringList &args)
             continue;
         const auto found = read.find(it.key());
         if (found == read.end()) {
-            err(QStringLiteral("verify: block 0x%1 was not read back").arg(it.key(), 4, 16, QLatin1Char('0')));
+            err(QStringLiteral("verify: block 0x%1 was not read back")
+                    .arg(it.key(), 4, 16, QLatin1Char('0')));
             ++differences;
         } else if (found.value() != it.value()) {
             const QByteArray sent(reinterpret_cast<const char *>(it.value().data()), 16);
             const QByteArray got(reinterpret_cast<const char *>(found.value().data()), 16);
             err(QStringLiteral("verify: block 0x%1 differs: wrote %2, read %3")
                     .arg(it.key(), 4, 16, QLatin1Char('0'))
-                    .arg(QString::fromLatin1(sent.toHex(' ')), QString::fromLatin1(got.toHex(' '))));
+                    .arg(QString::fromLatin1(sent.toHex(' ')),
+                         QString::fromLatin1(got.toHex(' '))));
             ++differences;
         }
     }
@@ -253,7 +261,7 @@ int exportCsv(const QStringList &args)
     if (const int status = openDocument(path); status != Exit::Success)
         return status;
     return saveText(verb.parser.value("output"), DocumentText::ToCsv(Channels())) ? Exit::Success
-                                                                                : Exit::FileError;
+                                                                                  : Exit::FileError;
 }
 
 int importCsv(const QStringList &args)
@@ -261,10 +269,11 @@ int importCsv(const QStringList &args)
     Verb verb(QStringLiteral("Builds a data file from CSV channels. Settings and messages come "
                              "from --base, or are the defaults. Every bad row is listed and "
                              "nothing is written."),
-              args, {option("output", "data file to write", "FILE.dat"),
-                     option("base", "data file giving settings, messages, model and band", "FILE.dat"),
-                     option("model", "model code: 5520 or 5510", "CODE"),
-                     option("band", "band label, such as \"450 - 470MHz\"", "LABEL")},
+              args,
+              {option("output", "data file to write", "FILE.dat"),
+               option("base", "data file giving settings, messages, model and band", "FILE.dat"),
+               option("model", "model code: 5520 or 5510", "CODE"),
+               option("band", "band label, such as \"450 - 470MHz\"", "LABEL")},
               QStringLiteral("FILE.csv"));
     const QString path = verb.single();
     if (!verb.need(QStringLiteral("output")))
@@ -276,7 +285,8 @@ int importCsv(const QStringList &args)
     if (verb.parser.isSet("model")) {
         const TMacType *model = MacList().FindByCode(verb.parser.value("model"));
         if (!model) {
-            err(QStringLiteral("--model: %1 is not a model code (5520 or 5510)").arg(verb.parser.value("model")));
+            err(QStringLiteral("--model: %1 is not a model code (5520 or 5510)")
+                    .arg(verb.parser.value("model")));
             return Exit::Usage;
         }
         if (model != All().CurrentModel) {
@@ -288,7 +298,8 @@ int importCsv(const QStringList &args)
         const QString band = verb.parser.value("band");
         if (!All().CurrentModel->Bands.contains(band)) {
             err(QStringLiteral("--band: '%1' is not a band of %2 (%3)")
-                    .arg(band, All().ModelName, All().CurrentModel->Bands.join(QStringLiteral(", "))));
+                    .arg(band, All().ModelName,
+                         All().CurrentModel->Bands.join(QStringLiteral(", "))));
             return Exit::Usage;
         }
         SelectBand(band);
@@ -326,7 +337,8 @@ int report(const QStringList &args)
         All().LanguageName = verb.parser.value("language");
         LoadLanguage(All().LanguageName);
     }
-    // The main window fills the report exactly as Print Preview does; it is never shown on a screen.
+    // The main window fills the report exactly as Print Preview does; it is never shown on a
+    // screen.
     TfMainFrm window;
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
@@ -353,8 +365,9 @@ int simulate(const QStringList &args)
 {
     Verb verb(QStringLiteral("Serves the radio's side of the cable on a pseudo-terminal until "
                              "interrupted, so that the program can be tried without a radio."),
-              args, {option("model", "model code the radio reports: 5520 or 5510", "CODE"),
-                     option("image", "data file whose programming the radio holds", "FILE.dat")});
+              args,
+              {option("model", "model code the radio reports: 5520 or 5510", "CODE"),
+               option("image", "data file whose programming the radio holds", "FILE.dat")});
     if (!verb.need(QStringLiteral("model")))
         return verb.status;
     const QString code = verb.parser.value("model");
@@ -408,10 +421,11 @@ int main(int argc, char *argv[])
     if (verb == QLatin1String("report")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Qt's notes about the offscreen platform are no business of the user's.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-            if (type == QtCriticalMsg || type == QtFatalMsg)
-                err(message);
-        });
+        qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &message) {
+                if (type == QtCriticalMsg || type == QtFatalMsg)
+                    err(message);
+            });
         app = std::make_unique<QApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -426,14 +440,16 @@ int main(int argc, char *argv[])
     QStringList args = QCoreApplication::arguments();
     args.removeAt(1 < args.size() ? 1 : 0);
     const std::pair<const char *, int (*)(const QStringList &)> verbs[] = {
-        {"ports", ports},           {"read", read},           {"write", write},
-        {"dump", dump},             {"export-csv", exportCsv}, {"import-csv", importCsv},
-        {"report", report},         {"simulate", simulate}};
+        {"ports", ports},          {"read", read},
+        {"write", write},          {"dump", dump},
+        {"export-csv", exportCsv}, {"import-csv", importCsv},
+        {"report", report},        {"simulate", simulate}};
     for (const auto &[name, run] : verbs) {
         if (verb == QLatin1String(name))
             return run(args);
     }
-    if (verb == QLatin1String("--help") || verb == QLatin1String("-h") || verb == QLatin1String("help")) {
+    if (verb == QLatin1String("--help") || verb == QLatin1String("-h") ||
+        verb == QLatin1String("help")) {
         out(QString::fromLatin1(Verbs));
         return Exit::Success;
     }

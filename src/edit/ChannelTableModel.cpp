@@ -11,9 +11,8 @@ ChannelTableModel::ChannelTableModel(ChannelTable *table, QObject *parent)
 {
     connect(m_table, &ChannelTable::cellChanged, this, &ChannelTableModel::onCellChanged);
     connect(m_table, &ChannelTable::tableReset, this, &ChannelTableModel::onTableReset);
-    connect(m_table, &ChannelTable::headerChanged, this, [this] {
-        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-    });
+    connect(m_table, &ChannelTable::headerChanged, this,
+            [this] { emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1); });
 }
 
 void ChannelTableModel::setAlignmentCodes(const QList<int> &codes)

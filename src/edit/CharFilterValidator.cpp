@@ -7,8 +7,7 @@
 
 CharFilterValidator::CharFilterValidator(const QString &allowed, int maxLength, QObject *parent)
     : QValidator(parent), m_allowed(allowed), m_maxLength(maxLength)
-{
-}
+{}
 
 QValidator::State CharFilterValidator::validate(QString &input, int &pos) const
 {

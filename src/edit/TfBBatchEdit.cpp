@@ -105,9 +105,11 @@ void TfBBatchEdit::ApplyBatch()
 
     const QString decode = ui->cbQT->currentText();
     const QString encode = ui->cbDQT->currentText();
-    const std::pair<QComboBox *, int> lists[] = {
-        {ui->cbfsgl, CT::ColPower},   {ui->cbkz, CT::ColBandwidth}, {ui->cbsmtj, CT::ColScanAdd},
-        {ui->cbpppy, CT::ColBeatShift}, {ui->cbfm, CT::ColBusyLockout}};
+    const std::pair<QComboBox *, int> lists[] = {{ui->cbfsgl, CT::ColPower},
+                                                 {ui->cbkz, CT::ColBandwidth},
+                                                 {ui->cbsmtj, CT::ColScanAdd},
+                                                 {ui->cbpppy, CT::ColBeatShift},
+                                                 {ui->cbfm, CT::ColBusyLockout}};
 
     m_table->beginUpdate();
     for (int channel = from; channel <= to; ++channel) {

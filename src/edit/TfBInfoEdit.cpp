@@ -155,10 +155,11 @@ void TfBInfoEdit::SaveChannel()
         m_table->setForeDirect(r, CT::ColTx, ui->eSend->text());
         m_table->setForeDirect(r, CT::ColDecode, ui->cbQT->currentText());
         m_table->setForeDirect(r, CT::ColEncode, ui->cbDQT->currentText());
-        const std::pair<QComboBox *, int> lists[] = {
-            {ui->cbfsgl, CT::ColPower},   {ui->cbkz, CT::ColBandwidth},
-            {ui->cbsmtj, CT::ColScanAdd}, {ui->cbpppy, CT::ColBeatShift},
-            {ui->cbfm, CT::ColBusyLockout}};
+        const std::pair<QComboBox *, int> lists[] = {{ui->cbfsgl, CT::ColPower},
+                                                     {ui->cbkz, CT::ColBandwidth},
+                                                     {ui->cbsmtj, CT::ColScanAdd},
+                                                     {ui->cbpppy, CT::ColBeatShift},
+                                                     {ui->cbfm, CT::ColBusyLockout}};
         for (const auto &[list, column] : lists) {
             m_table->setForeDirect(r, column, list->currentText());
             m_table->setBack(r, column, QString::number(list->currentIndex()));

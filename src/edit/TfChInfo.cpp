@@ -31,12 +31,36 @@ using CT = ChannelTable;
 
 namespace {
 
-const char *const ColumnDefinitions[] = {
-    "Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc", "TX Power", "W/N",
-    "Scan Add",    "Beat Shift",   "Busy Lockout", "80",         "90",         "90",       "80",
-    "80",          "70",           "70",           "70",         "70",         "80",       "2",
-    "3",           "3",            "3",            "3",          "2",          "2",        "2",
-    "2",           "2"};
+const char *const ColumnDefinitions[] = {"Channel No.",
+                                         "RX Frequency",
+                                         "TX Frequency",
+                                         "QT/DQT Dec",
+                                         "QT/DQT Enc",
+                                         "TX Power",
+                                         "W/N",
+                                         "Scan Add",
+                                         "Beat Shift",
+                                         "Busy Lockout",
+                                         "80",
+                                         "90",
+                                         "90",
+                                         "80",
+                                         "80",
+                                         "70",
+                                         "70",
+                                         "70",
+                                         "70",
+                                         "80",
+                                         "2",
+                                         "3",
+                                         "3",
+                                         "3",
+                                         "3",
+                                         "2",
+                                         "2",
+                                         "2",
+                                         "2",
+                                         "2"};
 
 constexpr int RowHeight = 20;
 
@@ -102,10 +126,8 @@ TfChInfo::TfChInfo(ChannelTable *table, QWidget *parent) : QWidget(parent), m_ta
             [this](const QModelIndex &index) { gvDataMouseDown(index); });
     connect(m_table, &ChannelTable::foreTextSet, this, &TfChInfo::gvDataSetForeText);
     connect(gvData->verticalScrollBar(), &QScrollBar::valueChanged, this, &TfChInfo::hideEditors);
-    connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &TfChInfo::hideEditors);
-    connect(gvData->horizontalHeader(), &QHeaderView::sectionResized, this,
-            &TfChInfo::hideEditors);
+    connect(gvData->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TfChInfo::hideEditors);
+    connect(gvData->horizontalHeader(), &QHeaderView::sectionResized, this, &TfChInfo::hideEditors);
 }
 
 TfChInfo::~TfChInfo()
@@ -115,8 +137,7 @@ TfChInfo::~TfChInfo()
     disconnect(m_table, nullptr, this, nullptr);
 }
 
-QComboBox *TfChInfo::makeEditor(const char *name, const QStringList &items, bool editable,
-                                int tag)
+QComboBox *TfChInfo::makeEditor(const char *name, const QStringList &items, bool editable, int tag)
 {
     auto *combo = new QComboBox(gvData->viewport());
     combo->setObjectName(QString::fromLatin1(name));

@@ -130,8 +130,7 @@ QTableWidget *TfToneOption::grid(int tag) const
     return tag == 0 ? gvCtcss : tag == 1 ? gvDcsN : gvDcsI;
 }
 
-void TfToneOption::SplitEntry(const QString &entry, QString *first, QString *middle,
-                              QString *last)
+void TfToneOption::SplitEntry(const QString &entry, QString *first, QString *middle, QString *last)
 {
     first->clear();
     middle->clear();
@@ -218,9 +217,7 @@ void TfToneOption::showEvent(QShowEvent *event)
 void TfToneOption::rCTCSSClick(int tag)
 {
     gbList->setEnabled(false);
-    m_pages->setCurrentWidget(rDCSN->isChecked()   ? gvDcsN
-                              : rDCSI->isChecked() ? gvDcsI
-                                                   : gvCtcss);
+    m_pages->setCurrentWidget(rDCSN->isChecked() ? gvDcsN : rDCSI->isChecked() ? gvDcsI : gvCtcss);
     if (QListWidgetItem *caption = lbSel->item(tag))
         gbList->setTitle(caption->text());
     gbList->setEnabled(true);

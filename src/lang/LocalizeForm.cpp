@@ -34,8 +34,7 @@ namespace {
 
 // Calls `text(key, current)` for every localisable text of a component and
 // puts back what it returns.
-template <typename TextFn>
-void visitComponent(QObject *object, bool combos, TextFn &&text)
+template <typename TextFn> void visitComponent(QObject *object, bool combos, TextFn &&text)
 {
     const QString name = object->objectName();
     if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
@@ -98,20 +97,20 @@ void visitComponent(QObject *object, bool combos, TextFn &&text)
 bool isOtherWindow(const QObject *object)
 {
     static const QStringList sections = {
-        QStringLiteral("fMainFrm"),        QStringLiteral("fChInfo"),
-        QStringLiteral("fBInfoEdit"),      QStringLiteral("fBBatchEdit"),
-        QStringLiteral("fToneOption"),     QStringLiteral("fBFunSet"),
+        QStringLiteral("fMainFrm"),         QStringLiteral("fChInfo"),
+        QStringLiteral("fBInfoEdit"),       QStringLiteral("fBBatchEdit"),
+        QStringLiteral("fToneOption"),      QStringLiteral("fBFunSet"),
         QStringLiteral("fEmbeddedMessage"), QStringLiteral("fSetPort"),
-        QStringLiteral("fReadRadio"),      QStringLiteral("fWriteRadio"),
-        QStringLiteral("fTestFrequency"),  QStringLiteral("fModel"),
-        QStringLiteral("fSetLanguage"),    QStringLiteral("fFrmAbout")};
+        QStringLiteral("fReadRadio"),       QStringLiteral("fWriteRadio"),
+        QStringLiteral("fTestFrequency"),   QStringLiteral("fModel"),
+        QStringLiteral("fSetLanguage"),     QStringLiteral("fFrmAbout")};
     const auto *widget = qobject_cast<const QWidget *>(object);
     const bool popupMenu = qobject_cast<const QMenu *>(object) != nullptr;
-    return widget && ((widget->isWindow() && !popupMenu) || sections.contains(widget->objectName()));
+    return widget &&
+           ((widget->isWindow() && !popupMenu) || sections.contains(widget->objectName()));
 }
 
-template <typename TextFn>
-void visitChildren(QObject *parent, bool combos, TextFn &&text)
+template <typename TextFn> void visitChildren(QObject *parent, bool combos, TextFn &&text)
 {
     for (QObject *child : parent->children()) {
         if (isOtherWindow(child))
@@ -123,8 +122,7 @@ void visitChildren(QObject *parent, bool combos, TextFn &&text)
 
 // The window's caption, then its components in creation order, depth first:
 // the order of the window's own layout.
-template <typename TextFn>
-void visitWindow(QWidget *window, bool combos, TextFn &&text)
+template <typename TextFn> void visitWindow(QWidget *window, bool combos, TextFn &&text)
 {
     window->setWindowTitle(
         text(window->objectName() + QStringLiteral(".Caption"), window->windowTitle()));

@@ -15,7 +15,9 @@
 std::vector<ProgramDialog> CreateProgramDialogs(ChannelTable *table)
 {
     std::vector<ProgramDialog> dialogs;
-    auto add = [&](QWidget *window, bool combos) { dialogs.push_back({std::unique_ptr<QWidget>(window), combos}); };
+    auto add = [&](QWidget *window, bool combos) {
+        dialogs.push_back({std::unique_ptr<QWidget>(window), combos});
+    };
     add(new TfBInfoEdit(table), true);
     add(new TfBBatchEdit(table), true);
     add(new TfToneOption, false);

@@ -2,8 +2,8 @@
 
 #include "IniFile.h"
 #include "app/Program.h"
-#include "app/TALL.h"
 #include "app/SysInfo.h"
+#include "app/TALL.h"
 
 const QList<TLanguage::Entry> &TLanguage::entries()
 {
@@ -52,8 +52,7 @@ void ListLanguages(QStringList *displayNames, QStringList *fileNames)
     const QString section = QStringLiteral("SysInfo");
     const QString files =
         ini.value(section, QStringLiteral("Language"), QStringLiteral("Chinese|English"));
-    const QString names =
-        ini.value(section, All().LanguageName, QString::fromUtf8("中文|英文"));
+    const QString names = ini.value(section, All().LanguageName, QString::fromUtf8("中文|英文"));
     if (fileNames)
         fileNames->append(files.split(u'|'));
     if (displayNames)

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include <array>
-#include <deque>
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -32,9 +32,24 @@ class SerialSession : public QObject
     Q_OBJECT
 
 public:
-    enum class Kind { Read, Write };
-    enum class SessionState { Transfer, AwaitAck, AwaitIdent, Finished };
-    enum class ModelCheckResult { Match, AskForce, Refuse };
+    enum class Kind
+    {
+        Read,
+        Write
+    };
+    enum class SessionState
+    {
+        Transfer,
+        AwaitAck,
+        AwaitIdent,
+        Finished
+    };
+    enum class ModelCheckResult
+    {
+        Match,
+        AskForce,
+        Refuse
+    };
 
     // Shows a message (a message table text) and returns the button pressed.
     using MessageHandler = std::function<int(const QString &text, int kind)>;
@@ -102,7 +117,13 @@ private:
     // What the worker hands to the UI thread, in order.
     struct Posted
     {
-        enum Type { Send, Progress, OkEnabled, Done } type = Send;
+        enum Type
+        {
+            Send,
+            Progress,
+            OkEnabled,
+            Done
+        } type = Send;
         quint64 attempt = 0;
         QByteArray bytes;
         bool flag = false;

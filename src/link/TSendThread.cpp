@@ -24,8 +24,7 @@ constexpr int BitmapAddress = 0x2C0;
 
 TSendThread::TSendThread(SerialSession *session, quint64 attempt, const QString &modelCode)
     : m_session(session), m_attempt(attempt), m_modelCode(modelCode)
-{
-}
+{}
 
 TSendThread::~TSendThread()
 {

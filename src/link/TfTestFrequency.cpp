@@ -29,8 +29,7 @@ class NumberCellDelegate : public QStyledItemDelegate
 public:
     explicit NumberCellDelegate(TfTestFrequency *dialog)
         : QStyledItemDelegate(dialog), m_dialog(dialog)
-    {
-    }
+    {}
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
                           const QModelIndex &) const override
@@ -42,7 +41,8 @@ public:
         return editor;
     }
 
-    void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
+    void setModelData(QWidget *editor, QAbstractItemModel *,
+                      const QModelIndex &index) const override
     {
         // A message takes the focus and commits the same text again: check it once.
         if (m_checking)
@@ -96,7 +96,8 @@ TfTestFrequency::TfTestFrequency(QWidget *parent) : QDialog(parent)
     gvData->setMinimumSize(60 + 200 + 24, 22 * 10);
 
     Label1 = new QLabel(
-        QStringLiteral("Test Frequency mismatch.#10#13Execute read data from radio or write to radio."),
+        QStringLiteral(
+            "Test Frequency mismatch.#10#13Execute read data from radio or write to radio."),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->hide();

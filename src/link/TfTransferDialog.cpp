@@ -19,7 +19,8 @@ TfTransferDialog::TfTransferDialog(SerialSession::Kind kind, const char *objectN
 {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(QString::fromLatin1(caption));
-    setWindowFlags((windowFlags() & ~Qt::WindowContextHelpButtonHint) | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags((windowFlags() & ~Qt::WindowContextHelpButtonHint) |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setMinimumWidth(380);
 
     pBar = new QProgressBar(this);
@@ -81,10 +82,8 @@ void TfTransferDialog::done(int result)
 
 TfReadRadio::TfReadRadio(QWidget *parent)
     : TfTransferDialog(SerialSession::Kind::Read, "fReadRadio", "Read data From radio", parent)
-{
-}
+{}
 
 TfWriteRadio::TfWriteRadio(QWidget *parent)
     : TfTransferDialog(SerialSession::Kind::Write, "fWriteRadio", "Write data to radio", parent)
-{
-}
+{}

@@ -33,9 +33,9 @@ void BuildModelTable()
                                           all.ProductName + QStringLiteral("(UHF)"), 16);
     uhf->SetLimits(650.0, 300.0);
     uhf->SetGapBlocks(39);
-    for (const char *band : {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz",
-                             "400 - 470MHz", "440 - 480MHz", "450 - 470MHz", "450 - 490MHz",
-                             "470 - 650MHz"})
+    for (const char *band :
+         {"350 - 370MHz", "350 - 390MHz", "370 - 390MHz", "400 - 420MHz", "400 - 470MHz",
+          "440 - 480MHz", "450 - 470MHz", "450 - 490MHz", "470 - 650MHz"})
         uhf->AddBand(QString::fromLatin1(band));
     uhf->SetDefaultBand(QStringLiteral("450 - 470MHz"));
     MacList().Add(std::move(uhf));
@@ -68,7 +68,8 @@ void ParseBandLabel(const QString &label, double *low, double *high)
     const qsizetype dash = label.indexOf(u'-');
     const qsizetype mhz = label.indexOf(QLatin1String("MHz"), dash < 0 ? 0 : dash);
     const QString lowText = dash < 0 ? label : label.left(dash);
-    const QString highText = dash < 0 ? QString() : label.mid(dash + 1, mhz < 0 ? -1 : mhz - dash - 1);
+    const QString highText =
+        dash < 0 ? QString() : label.mid(dash + 1, mhz < 0 ? -1 : mhz - dash - 1);
     *low = lowText.trimmed().toDouble();
     *high = highText.trimmed().toDouble();
 }

@@ -2,7 +2,8 @@
 
 #include "ChannelText.h"
 
-ChannelTable::ChannelTable(QObject *parent) : QObject(parent) {}
+ChannelTable::ChannelTable(QObject *parent) : QObject(parent)
+{}
 
 void ChannelTable::changed(int row, int column)
 {
@@ -223,8 +224,8 @@ void ChannelTable::FillRow(int row, const TBWriteRead::Channel &channel)
     endUpdate();
 }
 
-bool ChannelTable::EncodeChannelRow(int row, Block *block, QString *usedFlags,
-                                    QString *scanFlags, QString *error) const
+bool ChannelTable::EncodeChannelRow(int row, Block *block, QString *usedFlags, QString *scanFlags,
+                                    QString *error) const
 {
     auto fail = [&](const QString &message) {
         TBWriteRead::FillBlank(*block);

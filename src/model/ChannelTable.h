@@ -15,7 +15,8 @@ class ChannelTable : public QObject
     Q_OBJECT
 
 public:
-    enum Column {
+    enum Column
+    {
         ColNumber = 1,
         ColRx = 2,
         ColTx = 3,

@@ -45,8 +45,8 @@ QString NormalizeTone(const QString &text)
     }
     if (text.size() == 5 && first == u'D') {
         const QChar polarity = text[4];
-        const bool polarityOk = polarity == u'N' || polarity == u'I' || polarity == u'n' ||
-                                polarity == u'i';
+        const bool polarityOk =
+            polarity == u'N' || polarity == u'I' || polarity == u'n' || polarity == u'i';
         bool octal = true;
         for (int i = 1; i <= 3; ++i)
             octal = octal && text[i] >= u'0' && text[i] <= u'7';

@@ -17,7 +17,8 @@ double SnapFrequency(double mhz);
 QString NormalizeTone(const QString &text);
 
 // The warnings a typed frequency can give.
-enum class FrequencyWarning {
+enum class FrequencyWarning
+{
     ErrRange, // outside the model's limits: replaced by the band edge on that side
     OutRange, // inside the model's limits but outside the current band: kept
 };

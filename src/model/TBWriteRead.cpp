@@ -132,9 +132,15 @@ void TBWriteRead::DecodeBasicSettings(const Block &block, TFun &fun)
 void TBWriteRead::EncodeExtendedSettings(Block &block, const TFun &fun)
 {
     FillBlank(block);
-    const qint32 values[] = {fun.VoicePrompt, fun.VoiceLanguage,       fun.Scan,
-                             fun.Vox,         fun.VoxLevel,            fun.VoxInhibitOnReceive,
-                             fun.LowVoltInhibitTx, fun.HighVoltInhibitTx, fun.InceptAlarm,
+    const qint32 values[] = {fun.VoicePrompt,
+                             fun.VoiceLanguage,
+                             fun.Scan,
+                             fun.Vox,
+                             fun.VoxLevel,
+                             fun.VoxInhibitOnReceive,
+                             fun.LowVoltInhibitTx,
+                             fun.HighVoltInhibitTx,
+                             fun.InceptAlarm,
                              fun.FmRadio};
     for (size_t i = 0; i < std::size(values); ++i)
         block[i] = quint8(values[i]);
@@ -142,9 +148,15 @@ void TBWriteRead::EncodeExtendedSettings(Block &block, const TFun &fun)
 
 void TBWriteRead::DecodeExtendedSettings(const Block &block, TFun &fun)
 {
-    qint32 *fields[] = {&fun.VoicePrompt, &fun.VoiceLanguage,       &fun.Scan,
-                        &fun.Vox,         &fun.VoxLevel,            &fun.VoxInhibitOnReceive,
-                        &fun.LowVoltInhibitTx, &fun.HighVoltInhibitTx, &fun.InceptAlarm,
+    qint32 *fields[] = {&fun.VoicePrompt,
+                        &fun.VoiceLanguage,
+                        &fun.Scan,
+                        &fun.Vox,
+                        &fun.VoxLevel,
+                        &fun.VoxInhibitOnReceive,
+                        &fun.LowVoltInhibitTx,
+                        &fun.HighVoltInhibitTx,
+                        &fun.InceptAlarm,
                         &fun.FmRadio};
     for (size_t i = 0; i < std::size(fields); ++i)
         *fields[i] = block[i];
@@ -257,6 +269,5 @@ bool TBWriteRead::HexToInt(const QString &text, qint64 *value)
 
 bool TBWriteRead::ContainsAny(const QString &text, const QString &characters)
 {
-    return std::any_of(text.begin(), text.end(),
-                       [&](QChar c) { return characters.contains(c); });
+    return std::any_of(text.begin(), text.end(), [&](QChar c) { return characters.contains(c); });
 }

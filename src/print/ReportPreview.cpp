@@ -2,9 +2,9 @@
 
 #include "ReportRenderer.h"
 #include "ReportTables.h"
+#include "app/Program.h"
 #include "lang/MsgBox.h"
 #include "lang/TLanguage.h"
-#include "app/Program.h"
 
 #include <QAction>
 #include <QDir>

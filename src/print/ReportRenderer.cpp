@@ -65,7 +65,8 @@ public:
     }
     void line(double x, double y, double w)
     {
-        m_painter->drawLine(QPointF(x * m_scale, y * m_scale), QPointF((x + w) * m_scale, y * m_scale));
+        m_painter->drawLine(QPointF(x * m_scale, y * m_scale),
+                            QPointF((x + w) * m_scale, y * m_scale));
     }
 
 private:
@@ -75,7 +76,8 @@ private:
 
 } // namespace
 
-ReportRenderer::ReportRenderer(const ReportTables &tables) : m_tables(tables) {}
+ReportRenderer::ReportRenderer(const ReportTables &tables) : m_tables(tables)
+{}
 
 QString ReportRenderer::reportFontFamily()
 {
@@ -104,9 +106,9 @@ int ReportRenderer::render(QPagedPaintDevice *device) const
     bold.setBold(true);
     QFont title = bold;
     title.setPointSizeF(TitlePoints);
-    QFont number(firstFamily({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("DejaVu Sans")},
-                             family));
+    QFont number(firstFamily(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+        family));
     number.setPointSizeF(BodyPoints);
     number.setBold(true);
 

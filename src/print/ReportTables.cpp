@@ -52,8 +52,8 @@ void FillChannelReport(const ChannelTable &table, const QString &typeName, Repor
         if (table.fore(row, CT::ColRx).isEmpty())
             continue;
         auto cell = [&](int column) { return table.fore(row, column); };
-        report.append({ChannelSection, typeName, heading(CT::ColNumber) + cell(CT::ColNumber), {},
-                       {}, {}});
+        report.append(
+            {ChannelSection, typeName, heading(CT::ColNumber) + cell(CT::ColNumber), {}, {}, {}});
         report.append({ChannelSection, typeName, heading(CT::ColRx), cell(CT::ColRx),
                        heading(CT::ColTx), cell(CT::ColTx)});
         report.append({ChannelSection, typeName, heading(CT::ColDecode), cell(CT::ColDecode),
@@ -62,7 +62,11 @@ void FillChannelReport(const ChannelTable &table, const QString &typeName, Repor
                        heading(CT::ColBandwidth), cell(CT::ColBandwidth)});
         report.append({ChannelSection, typeName, heading(CT::ColScanAdd), cell(CT::ColScanAdd),
                        heading(CT::ColBeatShift), cell(CT::ColBeatShift)});
-        report.append({ChannelSection, typeName, heading(CT::ColBusyLockout),
-                       cell(CT::ColBusyLockout), {}, {}});
+        report.append({ChannelSection,
+                       typeName,
+                       heading(CT::ColBusyLockout),
+                       cell(CT::ColBusyLockout),
+                       {},
+                       {}});
     }
 }

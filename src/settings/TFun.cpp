@@ -33,9 +33,9 @@ qint32 inRangeOr(qint32 value, qint32 low, qint32 high, qint32 fallback)
 
 void TFun::Validate()
 {
-    for (qint32 *flag : {&BatterySave, &BeepTone, &Vox, &VoxInhibitOnReceive, &VoiceLanguage,
-                         &Scan, &VoicePrompt, &HighVoltInhibitTx, &LowVoltInhibitTx,
-                         &InceptAlarm, &FmRadio})
+    for (qint32 *flag :
+         {&BatterySave, &BeepTone, &Vox, &VoxInhibitOnReceive, &VoiceLanguage, &Scan, &VoicePrompt,
+          &HighVoltInhibitTx, &LowVoltInhibitTx, &InceptAlarm, &FmRadio})
         *flag &= 1;
     Squelch = inRangeOr(Squelch, 0, 9, 5);
     SideKey = inRangeOr(SideKey, 0, 5, 0);

@@ -1,10 +1,10 @@
 #include "TfEmbeddedMessage.h"
 #include "ui_TfEmbeddedMessage.h"
 
-#include "edit/CharFilterValidator.h"
 #include "TEnMsg.h"
 #include "app/Program.h"
 #include "app/TALL.h"
+#include "edit/CharFilterValidator.h"
 #include "lang/LocalizeForm.h"
 
 #include <QShowEvent>

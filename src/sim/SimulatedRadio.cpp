@@ -37,7 +37,8 @@ bool SimulatedRadio::start(QString *error)
 {
     auto fail = [&](const char *what) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(strerror(errno)));
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                                  QString::fromLocal8Bit(strerror(errno)));
         stop();
         return false;
     };
@@ -268,7 +269,8 @@ void SimulatedRadio::consume(QByteArray &input)
                 {
                     const std::lock_guard<std::mutex> lock(m_lock);
                     for (int i = 0; i < 8; ++i)
-                        answer.append(address + i < m_image.size() ? m_image[address + i] : char(0xFF));
+                        answer.append(address + i < m_image.size() ? m_image[address + i]
+                                                                   : char(0xFF));
                 }
                 answer.append(QByteArray(b.extraBytes, char(0x00)));
                 reply(answer);

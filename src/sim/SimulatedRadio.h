@@ -20,7 +20,7 @@ public:
     struct Behaviour
     {
         QString identCode = QStringLiteral("5520"); // the model code the radio reports
-        bool silent = false;             // answers nothing at all
+        bool silent = false;                        // answers nothing at all
         int answerRequests = -1;         // answers this many read/write requests, then falls silent
         quint8 handshakeReply = 0x06;    // what the radio sends after "PROGRAM"
         bool strayByteBeforeAck = false; // one stray byte in front of the handshake's 0x06
@@ -54,7 +54,15 @@ public:
     QByteArray writeCommands() const;
 
 private:
-    enum class Phase { Idle, Program, Ident, IdentSent, Ready, AfterRead };
+    enum class Phase
+    {
+        Idle,
+        Program,
+        Ident,
+        IdentSent,
+        Ready,
+        AfterRead
+    };
 
     void run();
     void consume(QByteArray &input);

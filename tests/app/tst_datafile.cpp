@@ -24,12 +24,12 @@ namespace {
 QByteArray emptyUhfFile()
 {
     QByteArray f;
-    f += QByteArray::fromHex("5035353230450470");          // header: model, band digits
-    f += QByteArray(8, '\0');                               // date bytes, compared apart
-    f += QByteArray(16 * 16, char(0xFF));                   // sixteen empty channels
-    f += QByteArray(38 * 16, char(0xFF));                   // the gap
+    f += QByteArray::fromHex("5035353230450470");                 // header: model, band digits
+    f += QByteArray(8, '\0');                                     // date bytes, compared apart
+    f += QByteArray(16 * 16, char(0xFF));                         // sixteen empty channels
+    f += QByteArray(38 * 16, char(0xFF));                         // the gap
     f += QByteArray::fromHex("01010000040001010001ffffffffffff"); // extended settings
-    f += QByteArray(4 * 16, char(0xFF));                    // two empty messages
+    f += QByteArray(4 * 16, char(0xFF));                          // two empty messages
     f += QByteArray::fromHex("03050106ffffffffffffffffffffffff"); // basic settings
     f += QByteArray::fromHex("0000f43032353550ffffffffffffffff");
     return f;
@@ -58,7 +58,6 @@ void fillSample(CT &table)
     table.SetChannelUsed(17);
     table.setForeDirect(17, CT::ColEncode, "D754I");
 }
-
 
 void chooseFile(const QString &path)
 {
@@ -184,7 +183,8 @@ void TestDataFile::messagesSplitIntoParts()
     QCOMPARE(f.mid(0x390, 16), QByteArray("QRSTUVWXYZ012345"));
     QCOMPARE(f.mid(0x3B0, 16), QByteArray("s ab") + QByteArray(12, char(0xFF)));
     EnMsg().Clear();
-    QCOMPARE(LoadDataFile(m_fixture->path("msg.dat"), Channels(), nullptr), DataFile::LoadResult::Loaded);
+    QCOMPARE(LoadDataFile(m_fixture->path("msg.dat"), Channels(), nullptr),
+             DataFile::LoadResult::Loaded);
     QCOMPARE(EnMsg().MessageA, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345"));
     QCOMPARE(EnMsg().MessageB, QStringLiteral("twenty characters ab"));
 }
@@ -194,13 +194,15 @@ void TestDataFile::identityBandWinsOverHeader()
     QByteArray f = emptyUhfFile();
     f[0x3D2] = char(0xF0);
     m_fixture->writeFile("band.dat", f);
-    QCOMPARE(LoadDataFile(m_fixture->path("band.dat"), Channels(), nullptr), DataFile::LoadResult::Loaded);
+    QCOMPARE(LoadDataFile(m_fixture->path("band.dat"), Channels(), nullptr),
+             DataFile::LoadResult::Loaded);
     QCOMPARE(All().BandLabel, QStringLiteral("150 - 174MHz"));
     QCOMPARE(All().BandLow, 150.0);
     // A band code that is not in the table gives the fallback band.
     f[0x3D2] = char(0x00);
     m_fixture->writeFile("band.dat", f);
-    QCOMPARE(LoadDataFile(m_fixture->path("band.dat"), Channels(), nullptr), DataFile::LoadResult::Loaded);
+    QCOMPARE(LoadDataFile(m_fixture->path("band.dat"), Channels(), nullptr),
+             DataFile::LoadResult::Loaded);
     QCOMPARE(All().BandLabel, QStringLiteral(" 27 -  72MHz"));
 }
 
@@ -209,9 +211,10 @@ void TestDataFile::oddBytesDecodeByTheRules()
     QByteArray f = emptyUhfFile();
     f.replace(0x10, 16, QByteArray::fromHex("0000a046ffffffffffffffff08ffffff")); // RX not decimal
     f.replace(0x20, 16, QByteArray::fromHex("50622546ff00ffff1f06ffff1fffffff")); // TX and tone odd
-    f[0x3C1] = char(200);                                                          // squelch 200
+    f[0x3C1] = char(200);                                                         // squelch 200
     m_fixture->writeFile("odd.dat", f);
-    QCOMPARE(LoadDataFile(m_fixture->path("odd.dat"), Channels(), nullptr), DataFile::LoadResult::Loaded);
+    QCOMPARE(LoadDataFile(m_fixture->path("odd.dat"), Channels(), nullptr),
+             DataFile::LoadResult::Loaded);
     QVERIFY(!Channels().isUsed(2));
     QCOMPARE(Channels().fore(3, CT::ColRx), QStringLiteral("462.56250"));
     QCOMPARE(Channels().fore(3, CT::ColTx), QString());

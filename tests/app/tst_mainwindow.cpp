@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <QtTest>
 
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -71,7 +70,8 @@ void TestMainWindow::startShowsModelBandAndEmptyGrid()
     QCOMPARE(window.findChild<QLabel *>("stFreq")->text(), QStringLiteral("450 - 470MHz"));
     QCOMPARE(All().BandLow, 450.0);
     QCOMPARE(Channels().channelCount(), 16);
-    QCOMPARE(Channels().fore(ChannelTable::HeaderRow, ChannelTable::ColRx), QStringLiteral("RX Frequency"));
+    QCOMPARE(Channels().fore(ChannelTable::HeaderRow, ChannelTable::ColRx),
+             QStringLiteral("RX Frequency"));
     QVERIFY(window.channelWindow()->isVisible());
     QVERIFY(!All().Modified);
     // Hidden entries stay hidden.
@@ -112,8 +112,10 @@ void TestMainWindow::statusBarTexts()
     TfMainFrm window;
     window.show();
     QCOMPARE(window.statusText(0), QString());
-    QVERIFY(QRegularExpression("^\\d{4}\\D\\d{2}\\D\\d{2}$").match(window.statusText(1)).hasMatch());
-    QVERIFY(QRegularExpression("^\\d{2}\\D\\d{2}\\D\\d{2}$").match(window.statusText(2)).hasMatch());
+    QVERIFY(
+        QRegularExpression("^\\d{4}\\D\\d{2}\\D\\d{2}$").match(window.statusText(1)).hasMatch());
+    QVERIFY(
+        QRegularExpression("^\\d{2}\\D\\d{2}\\D\\d{2}$").match(window.statusText(2)).hasMatch());
     QCOMPARE(window.statusText(4), QString());
     window.FileName = QStringLiteral("/tmp/radio.dat");
     window.RefreshStatus();
@@ -185,7 +187,8 @@ void TestMainWindow::modelChangeRefusedKeepsDocument()
     onNextDialog([](QDialog *dialog) {
         auto *models = dialog->findChild<QComboBox *>("cbCopmut");
         models->setCurrentIndex(1);
-        QCOMPARE(dialog->findChild<QComboBox *>("cbPd")->currentText(), QStringLiteral("150 - 174MHz"));
+        QCOMPARE(dialog->findChild<QComboBox *>("cbPd")->currentText(),
+                 QStringLiteral("150 - 174MHz"));
         dialog->findChild<QPushButton *>("btnOk")->click();
     });
     window.DispatchCommand(9);
@@ -248,7 +251,8 @@ void TestMainWindow::secondHelpOpensNoSecondViewer()
 {
     const QString log = m_fixture->path("viewer.log");
     const QString viewer = m_fixture->path("viewer.sh");
-    m_fixture->writeFile("viewer.sh", "#!/bin/sh\necho \"$1\" >> '" + log.toUtf8() + "'\nsleep 2\n");
+    m_fixture->writeFile("viewer.sh",
+                         "#!/bin/sh\necho \"$1\" >> '" + log.toUtf8() + "'\nsleep 2\n");
     QFile::setPermissions(viewer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     TfMainFrm::SetHelpViewer(viewer);
     All().HelpPrefix = QStringLiteral("VX");

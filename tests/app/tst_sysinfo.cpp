@@ -39,12 +39,17 @@ void TestSysInfo::languagePick_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("index 1 selects English") << QByteArray("[SysInfo]\nDefaultLanguage=1\nLanguage=Chinese|English\n") << 1 << "English";
-    QTest::newRow("index past the list") << QByteArray("[SysInfo]\nDefaultLanguage=2\nLanguage=Chinese|English\n") << 2 << "";
-    QTest::newRow("not a number gives 0") << QByteArray("[SysInfo]\nDefaultLanguage=x\n") << 0 << "Chinese";
-    QTest::newRow("negative takes nothing") << QByteArray("[SysInfo]\nDefaultLanguage=-1\n") << -1 << "";
+    QTest::newRow("index 1 selects English")
+        << QByteArray("[SysInfo]\nDefaultLanguage=1\nLanguage=Chinese|English\n") << 1 << "English";
+    QTest::newRow("index past the list")
+        << QByteArray("[SysInfo]\nDefaultLanguage=2\nLanguage=Chinese|English\n") << 2 << "";
+    QTest::newRow("not a number gives 0")
+        << QByteArray("[SysInfo]\nDefaultLanguage=x\n") << 0 << "Chinese";
+    QTest::newRow("negative takes nothing")
+        << QByteArray("[SysInfo]\nDefaultLanguage=-1\n") << -1 << "";
     QTest::newRow("single entry") << QByteArray("[SysInfo]\nLanguage=English\n") << 0 << "English";
-    QTest::newRow("case-insensitive names") << QByteArray("[sysinfo]\ndefaultlanguage=1\n") << 1 << "English";
+    QTest::newRow("case-insensitive names")
+        << QByteArray("[sysinfo]\ndefaultlanguage=1\n") << 1 << "English";
     QTest::newRow("empty list") << QByteArray("[SysInfo]\nLanguage=\n") << 0 << "";
 }
 
@@ -64,9 +69,12 @@ void TestSysInfo::pictureIdRoundTrip_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("written");
-    QTest::newRow("7") << "7" << "7";
-    QTest::newRow("abc") << "abc" << "0";
-    QTest::newRow("-3") << "-3" << "-3";
+    QTest::newRow("7") << "7"
+                       << "7";
+    QTest::newRow("abc") << "abc"
+                         << "0";
+    QTest::newRow("-3") << "-3"
+                        << "-3";
 }
 
 void TestSysInfo::pictureIdRoundTrip()

@@ -93,7 +93,8 @@ void TestCli::usageAndHelp()
 {
     QCOMPARE(cli({}).status, 2);
     QCOMPARE(cli({"frobnicate"}).status, 2);
-    for (const char *verb : {"ports", "read", "write", "dump", "export-csv", "import-csv", "report", "simulate"}) {
+    for (const char *verb :
+         {"ports", "read", "write", "dump", "export-csv", "import-csv", "report", "simulate"}) {
         const Result help = cli({verb, "--help"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.contains("--help"));
@@ -111,8 +112,10 @@ void TestCli::readBothModels_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("band");
-    QTest::newRow("UHF") << "5520" << "400 - 470MHz";
-    QTest::newRow("VHF") << "5510" << "136 - 174MHz";
+    QTest::newRow("UHF") << "5520"
+                         << "400 - 470MHz";
+    QTest::newRow("VHF") << "5510"
+                         << "136 - 174MHz";
 }
 
 void TestCli::readBothModels()
@@ -126,7 +129,8 @@ void TestCli::readBothModels()
     b.identCode = code;
     radio.setBehaviour(b);
     QVERIFY(radio.start());
-    const Result r = cli({"read", "--port", radio.devicePath(), "--output", m_fixture->path("read.dat")});
+    const Result r =
+        cli({"read", "--port", radio.devicePath(), "--output", m_fixture->path("read.dat")});
     QCOMPARE(r.status, 0);
     QVERIFY(r.err.contains("progress 22/22"));
     QCOMPARE(withoutDate(m_fixture->readFile("read.dat")).toHex(), withoutDate(file).toHex());
@@ -166,13 +170,16 @@ void TestCli::otherModelNeedsForce()
     QCOMPARE(refused.status, 5);
     QVERIFY(refused.err.contains("--force"));
     QCOMPARE(radio.writeRequests(), 0);
-    const Result forced = cli({"write", "--port", radio.devicePath(), "--input", source, "--force"});
+    const Result forced =
+        cli({"write", "--port", radio.devicePath(), "--input", source, "--force"});
     QCOMPARE(forced.status, 0);
     QCOMPARE(radio.image().mid(0x3D3, 5), QByteArray("0255P"));
 
     b.identCode = "ABCD";
     radio.setBehaviour(b);
-    QCOMPARE(cli({"read", "--port", radio.devicePath(), "--output", m_fixture->path("x.dat")}).status, 5);
+    QCOMPARE(
+        cli({"read", "--port", radio.devicePath(), "--output", m_fixture->path("x.dat")}).status,
+        5);
     QVERIFY(!QFile::exists(m_fixture->path("x.dat")));
 }
 
@@ -192,7 +199,8 @@ void TestCli::verifyFindsDifference()
 
 void TestCli::radioFailures()
 {
-    const Result noPort = cli({"read", "--port", "/dev/does-not-exist", "--output", m_fixture->path("x.dat")});
+    const Result noPort =
+        cli({"read", "--port", "/dev/does-not-exist", "--output", m_fixture->path("x.dat")});
     QCOMPARE(noPort.status, 3);
     QVERIFY(noPort.err.contains("cannot open port"));
 
@@ -201,7 +209,8 @@ void TestCli::radioFailures()
     b.answerRequests = 10;
     radio.setBehaviour(b);
     QVERIFY(radio.start());
-    const Result silent = cli({"read", "--port", radio.devicePath(), "--output", m_fixture->path("x.dat")});
+    const Result silent =
+        cli({"read", "--port", radio.devicePath(), "--output", m_fixture->path("x.dat")});
     QCOMPARE(silent.status, 4);
     QVERIFY(!QFile::exists(m_fixture->path("x.dat")));
 }
@@ -232,7 +241,8 @@ void TestCli::dumpEveryKindOfTone()
     QCOMPARE(channels[15].toObject()["decode"].toString(), QStringLiteral("D023N"));
     QCOMPARE(doc["settings"].toObject()["TxTimeout"].toInt(), 10);
     QCOMPARE(doc["settings"].toObject().size(), 15);
-    QCOMPARE(doc["messages"].toObject()["A"].toString(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ 12345"));
+    QCOMPARE(doc["messages"].toObject()["A"].toString(),
+             QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ 12345"));
 }
 
 void TestCli::csvRoundTrip()
@@ -263,12 +273,13 @@ void TestCli::csvWithBadRowsWritesNothing()
                          "3,462.5631,,67,D089N,Medium,Wide,No,No,No\r\n"
                          "1,462.50000,,None,None,Low,Narrow,Yes,Yes,Yes\r\n"
                          "17,462.50000,,None,None,Low,Narrow,Yes,Yes,Yes\r\n");
-    const Result r = cli({"import-csv", m_fixture->path("bad.csv"), "--output", m_fixture->path("out.dat")});
+    const Result r =
+        cli({"import-csv", m_fixture->path("bad.csv"), "--output", m_fixture->path("out.dat")});
     QCOMPARE(r.status, 1);
     QVERIFY(!QFile::exists(m_fixture->path("out.dat")));
-    for (const char *expected : {"line 3, column 2", "line 4, column 2", "line 4, column 4",
-                                 "line 4, column 5", "line 4, column 6", "line 5, column 1",
-                                 "line 6, column 1"})
+    for (const char *expected :
+         {"line 3, column 2", "line 4, column 2", "line 4, column 4", "line 4, column 5",
+          "line 4, column 6", "line 5, column 1", "line 6, column 1"})
         QVERIFY2(r.err.contains(expected), expected);
     QVERIFY(!r.err.contains("line 2,"));
     QVERIFY(!r.err.contains("line 3, column 3"));
@@ -277,8 +288,8 @@ void TestCli::csvWithBadRowsWritesNothing()
 void TestCli::reportAsPdf()
 {
     const QString source = saveSample("5520", "450 - 470MHz", "source.dat");
-    const Result r = cli({"report", source, "--output", m_fixture->path("report.pdf"), "--language",
-                          "Nowhere"});
+    const Result r =
+        cli({"report", source, "--output", m_fixture->path("report.pdf"), "--language", "Nowhere"});
     QCOMPARE(r.status, 0);
     QVERIFY(r.err.isEmpty());
     QProcess text;

@@ -92,7 +92,8 @@ void TestChannelDialogs::newChannelInDialog()
     enter(dialog.findChild<QLineEdit *>("eReceive"), "460.0125");
     QVERIFY(m_messages->shown().isEmpty());
     QVERIFY(panel->isEnabled());
-    const QStringList fore{"460.01250", "460.01250", "None", "None", "High", "Wide", "No", "No", "No"};
+    const QStringList fore{"460.01250", "460.01250", "None", "None", "High",
+                           "Wide",      "No",        "No",   "No"};
     for (int c = CT::ColRx; c <= CT::ColBusyLockout; ++c)
         QCOMPARE(Channels().fore(4, c), fore[c - CT::ColRx]);
     QCOMPARE(Channels().back(4, CT::ColScanAdd), QStringLiteral("1"));
@@ -205,27 +206,32 @@ void TestChannelDialogs::batchFill_data()
     QTest::addColumn<QStringList>("expectedRx");
     QTest::addColumn<QString>("lastTx");
 
-    QTest::newRow("12.5 up") << "450" << "455" << 1 << false
-                             << QStringList{"450.00000", "450.01250"} << "455.18750";
-    QTest::newRow("25 down") << "450" << "450" << 0 << true
+    QTest::newRow("12.5 up") << "450"
+                             << "455" << 1 << false << QStringList{"450.00000", "450.01250"}
+                             << "455.18750";
+    QTest::newRow("25 down") << "450"
+                             << "450" << 0 << true
                              << QStringList{"450.00000", "449.97500", "449.95000"} << "449.62500";
-    QTest::newRow("6.25 up") << "446.00625" << "446.00625" << 2 << false
+    QTest::newRow("6.25 up") << "446.00625"
+                             << "446.00625" << 2 << false
                              << QStringList{"446.00625", "446.01250", "446.01875", "446.02500"}
                              << "446.10000";
-    QTest::newRow("clamped at the top") << "649.9" << "649.9" << 0 << false
-                                        << QStringList{"649.90000", "649.92500", "649.95000",
-                                                       "649.97500", "650.00000", "650.00000"}
-                                        << "650.00000";
+    QTest::newRow("clamped at the top")
+        << "649.9"
+        << "649.9" << 0 << false
+        << QStringList{"649.90000", "649.92500", "649.95000", "649.97500", "650.00000", "650.00000"}
+        << "650.00000";
     QTest::newRow("zero start is limited, then stepped")
-        << "0" << "0" << 0 << false << QStringList{"300.00000", "300.02500", "300.05000"}
-        << "300.37500";
+        << "0"
+        << "0" << 0 << false << QStringList{"300.00000", "300.02500", "300.05000"} << "300.37500";
     QTest::newRow("5 kHz from a 6.25 value")
-        << "446.00625" << "446.00625" << 3 << false
+        << "446.00625"
+        << "446.00625" << 3 << false
         << QStringList{"446.00625", "446.00625", "446.01250", "446.01875", "446.02500", "446.03125"}
         << "446.08125";
-    QTest::newRow("above the model, all channels") << "700" << "700" << 0 << true
-                                                   << QStringList{"650.00000", "649.97500", "649.95000"}
-                                                   << "649.62500";
+    QTest::newRow("above the model, all channels")
+        << "700"
+        << "700" << 0 << true << QStringList{"650.00000", "649.97500", "649.95000"} << "649.62500";
 }
 
 void TestChannelDialogs::batchFill()

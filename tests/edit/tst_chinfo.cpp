@@ -95,7 +95,8 @@ void TestChInfo::newChannelFromRx()
 {
     typeFrequency(1, CT::ColRx, "460.0125");
     QVERIFY(m_messages->shown().isEmpty());
-    const QStringList fore{"460.01250", "460.01250", "None", "None", "High", "Wide", "No", "No", "No"};
+    const QStringList fore{"460.01250", "460.01250", "None", "None", "High",
+                           "Wide",      "No",        "No",   "No"};
     for (int c = CT::ColRx; c <= CT::ColBusyLockout; ++c)
         QCOMPARE(Channels().fore(2, c), fore[c - CT::ColRx]);
     QVERIFY(Channels().hasUsedMarker(2));
@@ -108,12 +109,24 @@ void TestChInfo::frequencyEntry_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("message");
-    QTest::newRow("above the model") << "700" << "470.00000" << "ErrRange";
-    QTest::newRow("below the model") << "250" << "450.00000" << "ErrRange";
-    QTest::newRow("outside the band") << "440" << "440.00000" << "OutRange";
-    QTest::newRow("not a number") << "1.2.3" << "470.00000" << "OutRange";
-    QTest::newRow("snapped down") << "460.0031" << "460.00000" << "";
-    QTest::newRow("letters dropped") << "46a0.5x" << "460.50000" << "";
+    QTest::newRow("above the model") << "700"
+                                     << "470.00000"
+                                     << "ErrRange";
+    QTest::newRow("below the model") << "250"
+                                     << "450.00000"
+                                     << "ErrRange";
+    QTest::newRow("outside the band") << "440"
+                                      << "440.00000"
+                                      << "OutRange";
+    QTest::newRow("not a number") << "1.2.3"
+                                  << "470.00000"
+                                  << "OutRange";
+    QTest::newRow("snapped down") << "460.0031"
+                                  << "460.00000"
+                                  << "";
+    QTest::newRow("letters dropped") << "46a0.5x"
+                                     << "460.50000"
+                                     << "";
 }
 
 void TestChInfo::frequencyEntry()
@@ -182,11 +195,16 @@ void TestChInfo::toneEditor_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("lower-case d") << "d023n" << "D777N";
-    QTest::newRow("lower-case polarity kept") << "D023n" << "D023n";
-    QTest::newRow("CTCSS number") << "67" << "67.0";
-    QTest::newRow("other letters dropped") << "D0X2Y3N" << "D023N";
-    QTest::newRow("cleared") << "" << "None";
+    QTest::newRow("lower-case d") << "d023n"
+                                  << "D777N";
+    QTest::newRow("lower-case polarity kept") << "D023n"
+                                              << "D023n";
+    QTest::newRow("CTCSS number") << "67"
+                                  << "67.0";
+    QTest::newRow("other letters dropped") << "D0X2Y3N"
+                                           << "D023N";
+    QTest::newRow("cleared") << ""
+                             << "None";
 }
 
 void TestChInfo::toneEditor()

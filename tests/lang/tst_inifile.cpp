@@ -36,18 +36,42 @@ void TestIniFile::lookup_data()
                             "; comment=not a key\n"
                             "[Other]\n"
                             "Com=other\n";
-    QTest::newRow("exact") << file << "SysInfo" << "Com" << "COM3";
-    QTest::newRow("case of section and key") << file << "SYSINFO" << "com" << "COM3";
-    QTest::newRow("blanks around key and value") << file << "SysInfo" << "spaced" << "value with blanks";
-    QTest::newRow("double quotes keep trailing blank") << file << "SysInfo" << "Quoted" << "Model Type: ";
-    QTest::newRow("single quotes") << file << "SysInfo" << "Single" << "x";
-    QTest::newRow("unbalanced quote kept") << file << "SysInfo" << "Half" << "\"open";
-    QTest::newRow("present empty value is empty") << file << "SysInfo" << "Empty" << "";
-    QTest::newRow("absent key gives default") << file << "SysInfo" << "Missing" << "<default>";
-    QTest::newRow("absent section gives default") << file << "Nowhere" << "Com" << "<default>";
-    QTest::newRow("first of duplicates") << file << "SysInfo" << "Dup" << "first";
-    QTest::newRow("comment is no key") << file << "SysInfo" << "; comment" << "<default>";
-    QTest::newRow("key in its own section only") << file << "Other" << "Com" << "other";
+    QTest::newRow("exact") << file << "SysInfo"
+                           << "Com"
+                           << "COM3";
+    QTest::newRow("case of section and key") << file << "SYSINFO"
+                                             << "com"
+                                             << "COM3";
+    QTest::newRow("blanks around key and value") << file << "SysInfo"
+                                                 << "spaced"
+                                                 << "value with blanks";
+    QTest::newRow("double quotes keep trailing blank") << file << "SysInfo"
+                                                       << "Quoted"
+                                                       << "Model Type: ";
+    QTest::newRow("single quotes") << file << "SysInfo"
+                                   << "Single"
+                                   << "x";
+    QTest::newRow("unbalanced quote kept") << file << "SysInfo"
+                                           << "Half"
+                                           << "\"open";
+    QTest::newRow("present empty value is empty") << file << "SysInfo"
+                                                  << "Empty"
+                                                  << "";
+    QTest::newRow("absent key gives default") << file << "SysInfo"
+                                              << "Missing"
+                                              << "<default>";
+    QTest::newRow("absent section gives default") << file << "Nowhere"
+                                                  << "Com"
+                                                  << "<default>";
+    QTest::newRow("first of duplicates") << file << "SysInfo"
+                                         << "Dup"
+                                         << "first";
+    QTest::newRow("comment is no key") << file << "SysInfo"
+                                       << "; comment"
+                                       << "<default>";
+    QTest::newRow("key in its own section only") << file << "Other"
+                                                 << "Com"
+                                                 << "other";
     QTest::newRow("UTF-8 value") << QByteArray("[Language]\nConfirmation=提示\n") << "Language"
                                  << "Confirmation" << QString::fromUtf8("提示");
 }

@@ -48,7 +48,8 @@ void TestLanguage::builtInMessagesWhenNoFile()
 void TestLanguage::messagesFromFileAndEmptyValue()
 {
     ProgramFixture fixture;
-    fixture.writeFile("English.Ini", "[language]\nconfirmation=Notice\nReadOk=\"Read complete!\"\nInfo=\n");
+    fixture.writeFile("English.Ini",
+                      "[language]\nconfirmation=Notice\nReadOk=\"Read complete!\"\nInfo=\n");
     LoadLanguage(QStringLiteral("English"));
     QCOMPARE(Lang().Confirmation, QStringLiteral("Notice"));
     QCOMPARE(Lang().ReadOk, QStringLiteral("Read complete!"));
@@ -133,10 +134,11 @@ struct SampleForm
 void TestLanguage::localizeFormComponents()
 {
     ProgramFixture fixture;
-    QByteArray file = "[fSample]\nfSample.Caption=Muster\nlbName.Caption=\nbtnOk.Caption=&Gut\n"
-                      "tbNew.Caption=Neu\ntbNew.Hint=Neues Dokument\nN1.Caption=&Neu\nN1.Hint=ignored\n"
-                      "cbQT.0=Keiner\ncbQT.1=99.9\ncbCom.0=X\ncbkz.0=Breit\ncbkz.1=Schmal\n"
-                      "GroupBox1.Caption=Sprachsteuerung\nlbSel.1=DCS normal\n";
+    QByteArray file =
+        "[fSample]\nfSample.Caption=Muster\nlbName.Caption=\nbtnOk.Caption=&Gut\n"
+        "tbNew.Caption=Neu\ntbNew.Hint=Neues Dokument\nN1.Caption=&Neu\nN1.Hint=ignored\n"
+        "cbQT.0=Keiner\ncbQT.1=99.9\ncbCom.0=X\ncbkz.0=Breit\ncbkz.1=Schmal\n"
+        "GroupBox1.Caption=Sprachsteuerung\nlbSel.1=DCS normal\n";
     for (int c = 0; c <= 11; ++c)
         file += "gvTest." + QByteArray::number(c) + "=H" + QByteArray::number(c) + "\n";
     fixture.writeFile("Deutsch.Ini", file);

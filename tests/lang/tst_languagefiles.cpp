@@ -36,7 +36,6 @@ namespace {
 
 const QString Shipped = QStringLiteral(VELTRAX_LANGUAGE_DIR);
 
-
 } // namespace
 
 class TestLanguageFiles : public QObject
@@ -131,7 +130,8 @@ void TestLanguageFiles::switchingLanguageAtRunTime()
     QCOMPARE(window.findChild<QAction *>("R1")->text(), QString::fromUtf8("从对讲机读取(&R)"));
     QCOMPARE(window.findChild<QLabel *>("lMode")->text(), QString::fromUtf8("机型："));
     QCOMPARE(window.statusText(3), QString::fromUtf8("端口：") + All().PortName);
-    QCOMPARE(Channels().fore(ChannelTable::HeaderRow, ChannelTable::ColRx), QString::fromUtf8("接收频率"));
+    QCOMPARE(Channels().fore(ChannelTable::HeaderRow, ChannelTable::ColRx),
+             QString::fromUtf8("接收频率"));
     QCOMPARE(Channels().fore(2, ChannelTable::ColDecode), QString::fromUtf8("无"));
     QCOMPARE(Channels().fore(2, ChannelTable::ColPower), QString::fromUtf8("高"));
     QCOMPARE(Channels().fore(2, ChannelTable::ColScanAdd), QString::fromUtf8("是"));

@@ -72,8 +72,12 @@ void TestSession::completeRead_data()
     QTest::addColumn<QString>("radioCode");
     QTest::addColumn<QString>("radioBand");
     QTest::addColumn<QString>("currentCode");
-    QTest::newRow("UHF radio, VHF current") << "5520" << "400 - 470MHz" << "5510";
-    QTest::newRow("VHF radio, UHF current") << "5510" << "136 - 150MHz" << "5520";
+    QTest::newRow("UHF radio, VHF current") << "5520"
+                                            << "400 - 470MHz"
+                                            << "5510";
+    QTest::newRow("VHF radio, UHF current") << "5510"
+                                            << "136 - 150MHz"
+                                            << "5520";
 }
 
 void TestSession::completeRead()

@@ -37,7 +37,8 @@ void TestCatalogue::modelTable()
     QCOMPARE(vhf->DisplayName, QStringLiteral("Veltrax(VHF)"));
     QCOMPARE(vhf->MaxFrequency, 300.0);
     QCOMPARE(vhf->MinFrequency, 67.0);
-    QCOMPARE(vhf->Bands, QStringList({"136 - 150MHz", "136 - 174MHz", "150 - 174MHz", "216 - 223MHz"}));
+    QCOMPARE(vhf->Bands,
+             QStringList({"136 - 150MHz", "136 - 174MHz", "150 - 174MHz", "216 - 223MHz"}));
     QCOMPARE(All().ProductName, QStringLiteral("Veltrax"));
     QCOMPARE(FrqList().Count(), 14);
 }

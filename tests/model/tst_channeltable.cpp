@@ -56,19 +56,32 @@ void TestChannelTable::normalizeTone_data()
 {
     QTest::addColumn<QString>("in");
     QTest::addColumn<QString>("out");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("67") << "67" << "67.0";
-    QTest::newRow("88.54") << "88.54" << "88.5";
-    QTest::newRow("below 30") << "12" << "30.0";
-    QTest::newRow("above 290") << "300" << "290.0";
-    QTest::newRow("not a number") << "1.2.3" << "290.0";
-    QTest::newRow("DCS") << "D023N" << "D023N";
-    QTest::newRow("lower-case polarity kept") << "D023n" << "D023n";
-    QTest::newRow("inverted") << "D754I" << "D754I";
-    QTest::newRow("non-octal") << "D089N" << "D777N";
-    QTest::newRow("lower-case d") << "d023N" << "D777N";
-    QTest::newRow("short code") << "D23N" << "D777N";
-    QTest::newRow("letter only") << "N" << "D777N";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("67") << "67"
+                        << "67.0";
+    QTest::newRow("88.54") << "88.54"
+                           << "88.5";
+    QTest::newRow("below 30") << "12"
+                              << "30.0";
+    QTest::newRow("above 290") << "300"
+                               << "290.0";
+    QTest::newRow("not a number") << "1.2.3"
+                                  << "290.0";
+    QTest::newRow("DCS") << "D023N"
+                         << "D023N";
+    QTest::newRow("lower-case polarity kept") << "D023n"
+                                              << "D023n";
+    QTest::newRow("inverted") << "D754I"
+                              << "D754I";
+    QTest::newRow("non-octal") << "D089N"
+                               << "D777N";
+    QTest::newRow("lower-case d") << "d023N"
+                                  << "D777N";
+    QTest::newRow("short code") << "D23N"
+                                << "D777N";
+    QTest::newRow("letter only") << "N"
+                                 << "D777N";
 }
 
 void TestChannelTable::normalizeTone()
@@ -125,7 +138,8 @@ void TestChannelTable::setChannelUsedFillsDefaults()
     table.setForeDirect(2, CT::ColRx, "446.00625");
     table.SetChannelUsed(2);
 
-    const QStringList fore{"446.00625", "446.00625", "None", "None", "High", "Wide", "No", "No", "No"};
+    const QStringList fore{"446.00625", "446.00625", "None", "None", "High",
+                           "Wide",      "No",        "No",   "No"};
     const QStringList back{"", "", "0", "0", "1", "0", "1", "1", "1"};
     for (int c = CT::ColRx; c <= CT::ColBusyLockout; ++c) {
         QCOMPARE(table.fore(2, c), fore[c - CT::ColRx]);

@@ -25,7 +25,8 @@ namespace {
 QStringList pdfPages(const QString &path)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(20000))
         return {};
     QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(u'\f');
@@ -65,8 +66,9 @@ private:
 void TestReport::init()
 {
     m_fixture = std::make_unique<ProgramFixture>();
-    Channels().setHeaders({"Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc",
-                           "TX Power", "W/N", "Scan Add", "Beat Shift", "Busy Lockout"});
+    Channels().setHeaders({"Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec",
+                           "QT/DQT Enc", "TX Power", "W/N", "Scan Add", "Beat Shift",
+                           "Busy Lockout"});
 }
 
 void TestReport::cleanup()
@@ -97,7 +99,12 @@ void TestReport::cutToWidth()
 void TestReport::fill(ReportTables &report)
 {
     report.clear();
-    report.setHeader({All().ProductName, "Model Type: ", All().ModelName, {}, {}, "Frequency: ",
+    report.setHeader({All().ProductName,
+                      "Model Type: ",
+                      All().ModelName,
+                      {},
+                      {},
+                      "Frequency: ",
                       All().BandLabel});
     TfBFunSet settings;
     settings.FillReport(report);
@@ -174,8 +181,9 @@ void TestReport::previewAndCancelledPrint()
     MessageRecorder messages;
     TfMainFrm window;
     window.show();
-    Channels().setHeaders({"Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec", "QT/DQT Enc",
-                           "TX Power", "W/N", "Scan Add", "Beat Shift", "Busy Lockout"});
+    Channels().setHeaders({"Channel No.", "RX Frequency", "TX Frequency", "QT/DQT Dec",
+                           "QT/DQT Enc", "TX Power", "W/N", "Scan Add", "Beat Shift",
+                           "Busy Lockout"});
     addChannel(2, "460.00000", "460.00000");
     All().Modified = false;
     bool previewSeen = false;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QApplication>
-#include <QDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -53,8 +53,7 @@ private:
 };
 
 // Runs `act` on the next modal dialog that opens.
-template <typename Act>
-void onNextDialog(Act act)
+template <typename Act> void onNextDialog(Act act)
 {
     QTimer::singleShot(0, [act] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
