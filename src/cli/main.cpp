@@ -128,6 +128,17 @@ int openDocument(const QString &path)
     return Exit::FileError;
 }
 
+// Saves the document as the program's Save does.
+int saveDocument(const QString &path)
+{
+    QString error;
+    if (!SaveDataFile(path, Channels(), &error)) {
+        err(QStringLiteral("%1: %2").arg(path, error));
+        return Exit::FileError;
+    }
+    return Exit::Success;
+}
+
 bool saveText(const QString &path, const QString &text)
 {
     if (path.isEmpty()) {
@@ -173,12 +184,7 @@ int read(const QStringList &args)
     // As the program does after a read: the staging table becomes the document.
     Channels().ResetRows(All().ChannelCount);
     Channels().LoadFromStaging(Staging());
-    QString error;
-    if (!SaveDataFile(verb.parser.value("output"), Channels(), &error)) {
-        err(QStringLiteral("%1: %2").arg(verb.parser.value("output"), error));
-        return Exit::FileError;
-    }
-    return Exit::Success;
+    return saveDocument(verb.parser.value("output"));
 }
 
 int write(const QStringList &args)
@@ -316,12 +322,7 @@ int importCsv(const QStringList &args)
             err(QStringLiteral("%1: %2").arg(path, e));
         return Exit::FileError;
     }
-    QString error;
-    if (!SaveDataFile(verb.parser.value("output"), Channels(), &error)) {
-        err(QStringLiteral("%1: %2").arg(verb.parser.value("output"), error));
-        return Exit::FileError;
-    }
-    return Exit::Success;
+    return saveDocument(verb.parser.value("output"));
 }
 
 int report(const QStringList &args)
